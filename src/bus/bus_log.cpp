@@ -1,0 +1,33 @@
+#include "bus/bus_log.h"
+
+#include <utility>
+
+namespace tarnwick {
+namespace {
+
+BusFrameLogger& Logger() {
+  static BusFrameLogger logger;
+  return logger;
+}
+
+}  // namespace
+
+void SetBusFrameLogger(BusFrameLogger logger) { Logger() = std::move(logger); }
+
+void LogBusFrame(FrameDirection direction, std::span<const std::uint8_t> bytes) {
+  if (const auto& logger = Logger()) logger(direction, bytes);
+}
+
+std::string HexBytes(std::span<const std::uint8_t> bytes) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text;
+  text.reserve(bytes.size() * 3);
+  for (std::uint8_t b : bytes) {
+    if (!text.empty()) text += ' ';
+    text += kDigits[b >> 4];
+    text += kDigits[b & 0x0F];
+  }
+  return text;
+}
+
+}  // namespace tarnwick
