@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarnwick::testing {
+
+// A pseudo-terminal whose slave the port under test opens by path and whose
+// master plays the device. The test keeps a slave descriptor of its own so the
+// line does not hang up between the port's opens.
+class PtyPair {
+ public:
+  PtyPair();
+  PtyPair(const PtyPair&) = delete;
+  PtyPair& operator=(const PtyPair&) = delete;
+  ~PtyPair();
+
+  bool ok() const { return master_ >= 0 && heldSlave_ >= 0; }
+  const std::string& slavePath() const { return slavePath_; }
+  int heldSlave() const { return heldSlave_; }
+
+  void WriteToDevice(const std::vector<std::uint8_t>& bytes) const;
+  // What the port sent, up to `count` bytes, waiting at most `waitMs`.
+  std::vector<std::uint8_t> ReadFromDevice(std::size_t count, int waitMs) const;
+  // Bytes waiting on the port's side, not yet read by anyone.
+  int PendingForPort() const;
+  // Waits (bounded) until the port's input queue holds `count` bytes.
+  bool WaitPendingForPort(int count) const;
+  // The device side goes away: the port sees a hang-up.
+  void HangUp();
+
+ private:
+  int master_ = -1;
+  int heldSlave_ = -1;
+  std::string slavePath_;
+};
+
+}  // namespace tarnwick::testing
