@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tarnwick {
+
+// The symlink COM<n> -> device in PortsDirectory() that makes a tty visible
+// to the console's port table. Destroying the publisher removes the link.
+class PortPublisher {
+ public:
+  // Creates the directory if needed and links `device` as COM<com>, or as the
+  // first free number from 2. A link whose target is gone counts as free.
+  static std::unique_ptr<PortPublisher> Publish(const std::string& device, std::optional<int> com,
+                                                std::string& error);
+  ~PortPublisher();
+  PortPublisher(const PortPublisher&) = delete;
+  PortPublisher& operator=(const PortPublisher&) = delete;
+
+  int Com() const { return com_; }
+  const std::filesystem::path& LinkPath() const { return link_; }
+
+ private:
+  PortPublisher(int com, std::filesystem::path link, std::string device);
+
+  int com_;
+  std::filesystem::path link_;
+  std::string device_;
+};
+
+}  // namespace tarnwick

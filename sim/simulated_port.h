@@ -1,0 +1,86 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "bus/serial_port.h"
+#include "bus/virtual_clock.h"
+#include "sim/sim_bus.h"
+#include "sim/sim_line.h"
+
+namespace tarnwick {
+
+// What the factory knows about one COM number; shared with its open port so
+// that the port can be made to vanish while it is open.
+struct SimulatedComState {
+  SimBus* bus = nullptr;  // nullptr: the number is not present
+  bool busy = false;      // held by another program
+  bool open = false;
+  bool unplugged = false;  // the open port's calls fail
+  int opens = 0;           // successful opens so far
+};
+
+// A serial port whose far end is a SimBus, on a virtual clock. Writes return
+// at once; a Read advances the clock to the arrival of the last byte it
+// returns, or to its total time-out when bytes are missing. The bus and the
+// clock must outlive the port.
+class SimulatedPort final : public SerialPort {
+ public:
+  SimulatedPort(std::shared_ptr<SimulatedComState> com, VirtualClock& clock, LineTiming timing);
+  ~SimulatedPort() override;
+
+  bool SetLineSettings(std::uint32_t baud) override;
+  bool RaiseDtr() override;
+  bool SetTimeouts(int readTotalMs, int writeTotalMs) override;
+  bool ClearErrors() override;
+  bool PurgeBuffers() override;
+  long Write(const std::uint8_t* data, std::size_t count) override;
+  long Read(std::uint8_t* data, std::size_t count) override;
+  bool Close() override;
+
+ private:
+  bool Usable() const { return !closed_ && !com_->unplugged; }
+
+  std::shared_ptr<SimulatedComState> com_;
+  VirtualClock& clock_;
+  SimLine line_;
+  int readTimeoutMs_ = 0;
+  bool closed_ = false;
+};
+
+// Opens simulated COM ports. Every number connected to a bus is present; a
+// second open of the same number fails with kBusy until the first is closed.
+class SimulatedPortFactory final : public SerialPortFactory {
+ public:
+  explicit SimulatedPortFactory(VirtualClock& clock, LineTiming timing = {});
+
+  // COM<n> now reaches `bus` (which must outlive the factory's ports).
+  void Connect(int comNumber, SimBus& bus);
+  // COM<n> is no longer present; an open port keeps working until closed.
+  void Disconnect(int comNumber);
+  // Another program holds COM<n>: opens fail with kBusy.
+  void SetBusy(int comNumber, bool busy);
+  // The adapter behind an open COM<n> is pulled out: the open port's calls
+  // fail from now on and the number is gone until connected again.
+  void Unplug(int comNumber);
+
+  // Applies to ports opened afterwards.
+  void SetTiming(const LineTiming& timing) { timing_ = timing; }
+
+  bool IsOpen(int comNumber) const;
+  // Successful opens of COM<n> so far.
+  int OpenCount(int comNumber) const;
+
+  std::unique_ptr<SerialPort> Open(int comNumber, PortError& error) override;
+  std::string DeviceName(int comNumber) const override;
+
+ private:
+  std::shared_ptr<SimulatedComState>& Entry(int comNumber);
+
+  VirtualClock& clock_;
+  LineTiming timing_;
+  std::map<int, std::shared_ptr<SimulatedComState>> coms_;
+};
+
+}  // namespace tarnwick

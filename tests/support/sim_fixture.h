@@ -1,0 +1,57 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "bus/bus_link.h"
+#include "bus/virtual_clock.h"
+#include "sim/family1_station.h"
+#include "sim/family2_station.h"
+#include "sim/family4_station.h"
+#include "sim/sim_bus.h"
+#include "sim/simulated_port.h"
+
+namespace tarnwick {
+
+// The console's bus link attached to a simulated bus on COM<kSimCom> and a
+// virtual clock, so that the real commands put real frames on the bus. Create
+// it, add stations to `bus`, open the link; the destructor detaches the link.
+struct SimEnvironment {
+  static constexpr int kSimCom = 3;
+
+  VirtualClock clock;
+  SimBus bus;
+  SimulatedPortFactory factory{clock};
+
+  explicit SimEnvironment(LineTiming timing = {}) {
+    factory.SetTiming(timing);
+    factory.Connect(kSimCom, bus);
+    TheBusLink().Attach(&factory, &clock);
+  }
+  ~SimEnvironment() { TheBusLink().Detach(); }
+  SimEnvironment(const SimEnvironment&) = delete;
+  SimEnvironment& operator=(const SimEnvironment&) = delete;
+
+  // BusOpen as the console calls it: 500 ms read time-out, 9600 baud.
+  BusResult OpenLink() { return BusOpen(kSimCom, kDefaultReadTimeoutMs, 9600); }
+
+  // Forgets the requests and sleeps so far, e.g. after setting up.
+  void ClearRecords() {
+    bus.ClearRequestLog();
+    clock.ClearSleeps();
+  }
+};
+
+// Google Test fixture with the default station, a family-1 programmer at
+// address 1, on an open link.
+class SimFamily1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(sim.OpenLink(), kBusOk);
+    sim.ClearRecords();
+  }
+
+  SimEnvironment sim;
+  Family1Station& station = sim.bus.Add<Family1Station>(std::uint8_t{1});
+};
+
+}  // namespace tarnwick

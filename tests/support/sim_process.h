@@ -1,0 +1,85 @@
+#pragma once
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace tarnwick::testing {
+
+// A running tarnwick-sim: started with the given options, it prints
+// "COM<n> <device>" and serves until this object ends it with SIGTERM.
+class SimProcess {
+ public:
+  SimProcess(const std::string& program, const std::vector<std::string>& options) {
+    int out[2];
+    if (pipe(out) != 0) throw std::runtime_error("pipe failed");
+    std::vector<std::string> words{program};
+    words.insert(words.end(), options.begin(), options.end());
+    std::vector<char*> argv;
+    for (auto& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    const int rc = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (rc != 0) {
+      close(out[0]);
+      throw std::runtime_error("cannot start " + program);
+    }
+    stdout_ = fdopen(out[0], "r");
+    char line[512] = {};
+    if (!stdout_ || !fgets(line, sizeof line, stdout_)) {
+      Stop();
+      throw std::runtime_error(program + " printed no port");
+    }
+    char device[480] = {};
+    if (std::sscanf(line, "COM%d %479s", &com_, device) != 2) {
+      Stop();
+      throw std::runtime_error(std::string("unexpected first line: ") + line);
+    }
+    device_ = device;
+  }
+
+  SimProcess(const SimProcess&) = delete;
+  SimProcess& operator=(const SimProcess&) = delete;
+  ~SimProcess() { Stop(); }
+
+  int com() const { return com_; }
+  const std::string& device() const { return device_; }
+  pid_t pid() const { return pid_; }
+
+  // Ends the simulator and returns its exit status (-1 if it was already gone).
+  int Stop() {
+    int status = -1;
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, &status, 0);
+      pid_ = -1;
+    }
+    if (stdout_) {
+      fclose(stdout_);
+      stdout_ = nullptr;
+    }
+    return status;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  FILE* stdout_ = nullptr;
+  int com_ = 0;
+  std::string device_;
+};
+
+}  // namespace tarnwick::testing
