@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarnwick::cli {
+
+// Each command takes the words after its name and returns the exit status:
+// 0 success, 1 a device or port failure (reason on stderr), 2 a usage mistake.
+int RunIdentify(const std::vector<std::string>& words);
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,52 @@
+#include "device/identification.h"
+
+#include "bus/commands.h"
+
+namespace tarnwick {
+namespace {
+
+bool InRange(std::uint8_t value, std::uint8_t low, std::uint8_t high) {
+  return value >= low && value <= high;
+}
+
+bool ProgrammerVersionSupported(const DeviceIdentity& id) {
+  return id.VersionMajor == 5 && InRange(id.VersionMinor, 10, 20);
+}
+
+bool LevelDeviceVersionSupported(const DeviceIdentity& id) {
+  return (id.VersionMajor == 6 && InRange(id.VersionMinor, 4, 20)) ||
+         (id.VersionMajor == 9 && id.VersionMinor == 48) || id.VersionMajor >= 10;
+}
+
+}  // namespace
+
+FamilyMatch FamilyOf(const DeviceIdentity& identity) {
+  if (identity.Class == 12 && identity.Group == 1) {
+    return {kFamilyPressureSwitch, ProgrammerVersionSupported(identity)};
+  }
+  if (identity.Class == 11 && identity.Group == 10) return {kFamilySwitchDevice, true};
+  if (identity.Class == 15 && identity.Group == 1) {
+    return {kFamilyLevelDevice, LevelDeviceVersionSupported(identity)};
+  }
+  return {};
+}
+
+BusResult IdentifyWithRetry(std::uint8_t address, Clock& clock, DeviceIdentity& identity) {
+  if (Identify(address, identity) == kBusOk) return kBusOk;
+  clock.Sleep(kIdentifyRetryPauseMs);
+  return Identify(address, identity);
+}
+
+EngineOutcome IdentifyDevice(std::uint8_t address, Clock& clock, DeviceIdentity& identity,
+                             int& family, BusResult* lastResult) {
+  family = kFamilyNone;
+  const BusResult result = IdentifyWithRetry(address, clock, identity);
+  if (lastResult) *lastResult = result;
+  if (result != kBusOk) return EngineOutcome::Failure(kMsgNoAnswer);
+  const FamilyMatch match = FamilyOf(identity);
+  if (!match.supported()) return EngineOutcome::Failure(kMsgNotSupported);
+  family = match.family;
+  return EngineOutcome::Success();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "bus/bus_result.h"
+#include "bus/clock.h"
+#include "bus/device_identity.h"
+#include "device/engine_observer.h"
+
+namespace tarnwick {
+
+// Values of DeviceFamily.
+inline constexpr int kFamilyNone = 0;
+inline constexpr int kFamilyPressureSwitch = 1;  // programmer QM-40 RT with an LX-60 MB
+inline constexpr int kFamilySwitchDevice = 2;    // QM-4 KX
+inline constexpr int kFamilyLevelDevice = 4;     // Morvik
+
+inline constexpr int kIdentifyRetryPauseMs = 500;
+
+// Where an identity falls in the family table. `family` is the family of the
+// class and group even when their version is refused, so a message can say
+// "known device, unsupported version" rather than "unknown device".
+struct FamilyMatch {
+  int family = kFamilyNone;
+  bool versionSupported = false;
+
+  bool supported() const { return family != kFamilyNone && versionSupported; }
+  bool versionRefused() const { return family != kFamilyNone && !versionSupported; }
+};
+
+FamilyMatch FamilyOf(const DeviceIdentity& identity);
+
+// Identify at `address`, once more after 500 ms if the first attempt fails;
+// the result of the last attempt.
+BusResult IdentifyWithRetry(std::uint8_t address, Clock& clock, DeviceIdentity& identity);
+
+// Identify at `address`, once more after 500 ms if the first attempt fails.
+// `identity` receives every identity a device answers with, supported or not;
+// `family` is the supported family, or kFamilyNone whenever the outcome is a
+// failure: 51 (no answer to both attempts) or 52 (not supported).
+// `lastResult`, when given, receives the bus result of the last attempt.
+EngineOutcome IdentifyDevice(std::uint8_t address, Clock& clock, DeviceIdentity& identity,
+                             int& family, BusResult* lastResult = nullptr);
+
+}  // namespace tarnwick

@@ -1,0 +1,203 @@
+#include "bus/commands.h"
+#include "device/analog_output.h"
+#include "device/bus_numbers.h"
+#include "device/identification.h"
+#include "device/readout_steps.h"
+#include "device/readouts.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int kPollIntervalMs = 200;
+constexpr int kMaxPolls = 21;
+constexpr int kProgressPerPoll = 5;
+constexpr int kProgressAfterReadAgain = 5;
+
+// The programmer is reached only through its own address; it finds the
+// switch, copies its data into itself, and then answers ordinary reads.
+class Family1Reader {
+ public:
+  Family1Reader(std::uint8_t address, Clock& clock, EngineObserver& observer)
+      : address_(address), clock_(clock), observer_(observer) {}
+
+  ReadoutResult Run(const DeviceIdentity& identity, bool factoryMode);
+
+ private:
+  bool StartJobAndWait(std::uint8_t job);
+  bool WaitForProgrammer();
+  EngineOutcome FindSwitch();
+  bool CopySwitchData();
+  bool ReadRangesAndPoints(DeviceReadout& r);
+  bool ReadDeviceValues(DeviceReadout& r);
+  bool ReadSwitchSettings(DeviceReadout& r);
+  bool ReadAnalogPresence(DeviceReadout& r);
+  bool ReadFactoryReadBack(FactoryReadBack& back);
+
+  std::uint8_t address_;
+  Clock& clock_;
+  EngineObserver& observer_;
+  std::uint8_t status_ = 0;
+};
+
+ReadoutResult Family1Reader::Run(const DeviceIdentity& identity, bool factoryMode) {
+  if (const EngineOutcome found = FindSwitch(); !found.succeeded()) return {found, {}};
+  DeviceReadout r;
+  r.family = kFamilyPressureSwitch;
+  r.identity = identity;
+  if (!CopySwitchData() || !ReadRangesAndPoints(r) || !ReadDeviceValues(r) ||
+      !ReadSwitchSettings(r) || !ReadAnalogPresence(r)) {
+    return ReadoutFailed();
+  }
+  if (factoryMode) {
+    FactoryReadBack back;
+    if (!ReadFactoryReadBack(back)) return ReadoutFailed();
+    r.factoryReadBack = back;
+  }
+  return {EngineOutcome::Success(), r};
+}
+
+bool Family1Reader::StartJobAndWait(std::uint8_t job) {
+  return StartProgrammerJob(address_, job) == kBusOk && WaitForProgrammer();
+}
+
+// Leaves the last status read in status_; a programmer still busy after the
+// last poll keeps its busy bits there.
+bool Family1Reader::WaitForProgrammer() {
+  ParameterBytes d{};
+  for (int polls = 0; polls < kMaxPolls;) {
+    if (ReadParameter(address_, kParamStatus, d) != kBusOk) return false;
+    clock_.Sleep(kPollIntervalMs);
+    ++polls;
+    observer_.AdvanceProgress(kProgressPerPoll);
+    if ((d[0] & kStatusBusyMask) == 0) break;
+  }
+  status_ = d[0];
+  return true;
+}
+
+EngineOutcome Family1Reader::FindSwitch() {
+  if (!StartJobAndWait(kJobFindSwitch)) return EngineOutcome::Failure(kMsgReadFailed);
+  if (status_ == kStatusNoSwitch) {
+    // Whatever the search finds next, only a ready programmer ends the asking.
+    do {
+      if (!observer_.AskReadAgain()) return EngineOutcome::Declined();
+      if (StartProgrammerJob(address_, kJobFindSwitch) != kBusOk) {
+        return EngineOutcome::Failure(kMsgReadFailed);
+      }
+      observer_.SetProgress(kProgressAfterReadAgain);
+      if (!WaitForProgrammer()) return EngineOutcome::Failure(kMsgReadFailed);
+    } while (status_ != kStatusReady);
+  } else if (status_ != kStatusReady) {
+    return EngineOutcome::Failure(kMsgReadFailed);
+  }
+  return EngineOutcome::Success();
+}
+
+bool Family1Reader::CopySwitchData() {
+  if (!StartJobAndWait(kJobCopySwitchData) || status_ != kStatusTransferred) return false;
+  // The programmer expects one more status read before the values; its reply is not needed.
+  ParameterBytes unused{};
+  return ReadParameter(address_, kParamStatus, unused) == kBusOk;
+}
+
+bool Family1Reader::ReadRangesAndPoints(DeviceReadout& r) {
+  if (ReadRange(address_, kCoefStoredPressureRangeMin, kCoefStoredPressureRangeMax,
+                r.pressureRangeBar) != kBusOk ||
+      ReadRange(address_, kCoefTemperatureMin, kCoefTemperatureMax, r.temperatureRange) != kBusOk) {
+    return false;
+  }
+  observer_.SetProgress(50);
+  ValueRange analog;
+  if (ReadRange(address_, kCoefAnalogOutMin, kCoefAnalogOutMax, analog) != kBusOk) return false;
+  r.analogOutputRange = analog;
+  observer_.SetProgress(60);
+  if (ReadSwitchPoints(address_, kCoefSwitch1High, kCoefSwitch1Low, r.switches[0].highBar,
+                       r.switches[0].lowBar) != kBusOk) {
+    return false;
+  }
+  observer_.SetProgress(70);
+  if (ReadSwitchPoints(address_, kCoefSwitch2High, kCoefSwitch2Low, r.switches[1].highBar,
+                       r.switches[1].lowBar) != kBusOk) {
+    return false;
+  }
+  observer_.SetProgress(80);
+  return true;
+}
+
+bool Family1Reader::ReadDeviceValues(DeviceReadout& r) {
+  if (ReadSerialNumber(address_, r.serialNumber) != kBusOk) return false;
+  observer_.SetProgress(85);
+  std::uint8_t reported = 0;
+  if (SetBusAddress(address_, 0, reported) != kBusOk) return false;
+  r.reportedBusAddress = reported;
+  ParameterBytes d{};
+  if (ReadParameter(address_, kParamDeviceInfo, d) != kBusOk) return false;
+  r.attachedSwitch = AttachedSwitchInfo{d[0], d[1], d[2], d[3]};
+  observer_.SetProgress(90);
+  return true;
+}
+
+bool Family1Reader::ReadSwitchSettings(DeviceReadout& r) {
+  ParameterBytes d{};
+  if (ReadParameter(address_, kParamOutputTypes, d) != kBusOk) return false;
+  r.switches[0].outputType = DecodeOutputType(d[0]);
+  r.switches[1].outputType = DecodeOutputType(d[1]);
+  observer_.SetProgress(95);
+  if (ReadParameter(address_, kParamSwitch1, d) != kBusOk) return false;
+  ApplySwitchParameter(d, r.switches[0]);
+  observer_.SetProgress(100);
+  if (ReadParameter(address_, kParamSwitch2, d) != kBusOk) return false;
+  ApplySwitchParameter(d, r.switches[1]);
+  return true;
+}
+
+bool Family1Reader::ReadAnalogPresence(DeviceReadout& r) {
+  float volts = 0.0F;
+  std::uint8_t channelStatus = 0;
+  if (ReadChannel(address_, kChannelAnalogOutput, volts, channelStatus) != kBusOk) return false;
+  r.analogOutputPresent = AnalogOutputWorking(volts, r.analogOutputRange->min);
+  return true;
+}
+
+bool Family1Reader::ReadFactoryReadBack(FactoryReadBack& back) {
+  auto& [sw1, sw2] = back.switches;
+  ValueRange analog;  // read again like the rest, but the read-back tab has a fixed entry for it
+  if (ReadRange(address_, kCoefStoredPressureRangeMin, kCoefStoredPressureRangeMax,
+                back.pressureRangeBar) != kBusOk ||
+      ReadRange(address_, kCoefTemperatureMin, kCoefTemperatureMax, back.temperatureRange) !=
+          kBusOk ||
+      ReadRange(address_, kCoefAnalogOutMin, kCoefAnalogOutMax, analog) != kBusOk ||
+      ReadSwitchPoints(address_, kCoefSwitch1High, kCoefSwitch1Low, sw1.highBar, sw1.lowBar) !=
+          kBusOk ||
+      ReadSwitchPoints(address_, kCoefSwitch2High, kCoefSwitch2Low, sw2.highBar, sw2.lowBar) !=
+          kBusOk) {
+    return false;
+  }
+  ParameterBytes types{};
+  std::array<ParameterBytes, 2> settings{};
+  ParameterBytes hysteresis{};
+  if (ReadParameter(address_, kParamOutputTypes, types) != kBusOk ||
+      ReadParameter(address_, kParamSwitch1, settings[0]) != kBusOk ||
+      ReadParameter(address_, kParamSwitch2, settings[1]) != kBusOk ||
+      ReadParameter(address_, kParamWindowHysteresis, hysteresis) != kBusOk) {
+    return false;
+  }
+  for (std::size_t n = 0; n < back.switches.size(); ++n) {
+    FactoryReadBack::Switch& s = back.switches[n];
+    s.outputTypeCode = types[n];
+    s.functionCode = settings[n][0];
+    s.closingDelaySteps = settings[n][1];
+    s.openingDelaySteps = settings[n][2];
+  }
+  back.windowHysteresis = hysteresis[0];
+  return true;
+}
+
+}  // namespace
+
+ReadoutResult ReadOutFamily1(std::uint8_t address, const DeviceIdentity& identity, bool factoryMode,
+                             Clock& clock, EngineObserver& observer) {
+  return Family1Reader(address, clock, observer).Run(identity, factoryMode);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,28 @@
+#include "device/readout_steps.h"
+
+namespace tarnwick {
+
+BusResult ReadRange(std::uint8_t address, std::uint8_t minNumber, std::uint8_t maxNumber,
+                    ValueRange& range) {
+  if (const BusResult result = ReadCoefficient(address, minNumber, range.min); result != kBusOk) {
+    return result;
+  }
+  return ReadCoefficient(address, maxNumber, range.max);
+}
+
+BusResult ReadSwitchPoints(std::uint8_t address, std::uint8_t highNumber, std::uint8_t lowNumber,
+                           float& highBar, float& lowBar) {
+  if (const BusResult result = ReadCoefficient(address, highNumber, highBar); result != kBusOk) {
+    return result;
+  }
+  return ReadCoefficient(address, lowNumber, lowBar);
+}
+
+void ApplySwitchParameter(const ParameterBytes& bytes, SwitchReadout& sw) {
+  sw.off = bytes[0] == 0;
+  sw.selection = DecodeFunctionCode(bytes[0]);
+  sw.closingDelaySteps = bytes[1];
+  sw.openingDelaySteps = bytes[2];
+}
+
+}  // namespace tarnwick
