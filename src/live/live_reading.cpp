@@ -1,0 +1,99 @@
+#include "live/live_reading.h"
+
+#include "bus/commands.h"
+#include "device/analog_output.h"
+#include "device/bus_numbers.h"
+#include "device/identification.h"
+
+namespace tarnwick {
+namespace {
+
+LiveReading Failed(LiveReading reading, int message) {
+  reading.outcome = EngineOutcome::Failure(message);
+  return reading;
+}
+
+// Reads the state byte from D2 of parameter 0, as families 1 and 4 keep it.
+bool ReadStatusStates(std::uint8_t address, LiveReading& reading) {
+  ParameterBytes d{};
+  if (ReadParameter(address, kParamStatus, d) != kBusOk) return false;
+  reading.states = DecodeSwitchStateByte(d[2]);
+  return true;
+}
+
+LiveReading TickPressureSwitch(std::uint8_t address, float analogOutMinVolts) {
+  LiveReading reading;
+  float volts = 0.0F;
+  std::uint8_t channelStatus = 0;
+  if (ReadChannel(address, kChannelAnalogOutput, volts, channelStatus) != kBusOk) {
+    return Failed(reading, kMsgNoAnswer);
+  }
+  reading.analogOutputPresent = AnalogOutputWorking(volts, analogOutMinVolts);
+  if (*reading.analogOutputPresent) {
+    reading.voltage = volts;
+    float bar = 0.0F;
+    if (ReadChannel(address, kChannelPressure, bar, channelStatus) != kBusOk) {
+      return Failed(reading, kMsgNoAnswer);
+    }
+    reading.value = bar;
+  } else {
+    // Without an analog output only the programmer's status tells whether
+    // the switch is still attached.
+    ParameterBytes d{};
+    if (ReadParameter(address, kParamStatus, d) != kBusOk) return Failed(reading, kMsgNoAnswer);
+    if (d[0] == kStatusNoSwitch) return Failed(reading, kMsgNoSwitchAtProgrammer);
+  }
+  if (!ReadStatusStates(address, reading)) return Failed(reading, kMsgNoAnswer);
+  return reading;
+}
+
+LiveReading TickSwitchDevice(std::uint8_t address) {
+  LiveReading reading;
+  float bar = 0.0F;
+  std::uint8_t channelStatus = 0;
+  if (ReadChannel(address, kChannelPressure, bar, channelStatus) != kBusOk) {
+    return Failed(reading, kMsgNoAnswer);
+  }
+  reading.value = bar;
+  ConfigBytes r{};
+  if (ReadConfig(address, kRegisterSwitchModes, r) != kBusOk) return Failed(reading, kMsgNoAnswer);
+  reading.states = DecodeSwitchStateByte(r[4]);
+  return reading;
+}
+
+LiveReading TickLevelDevice(std::uint8_t address) {
+  LiveReading reading;
+  float level = 0.0F;
+  std::uint8_t channelStatus = 0;
+  if (ReadChannel(address, kChannelLevel, level, channelStatus) != kBusOk) {
+    return Failed(reading, kMsgNoAnswer);
+  }
+  reading.value = level;
+  if (!ReadStatusStates(address, reading)) return Failed(reading, kMsgNoAnswer);
+  return reading;
+}
+
+}  // namespace
+
+SwitchStates DecodeSwitchStateByte(std::uint8_t state) {
+  if (state > 3) return {};
+  auto output = [state](std::uint8_t bit) {
+    return (state & bit) ? OutputState::kClosed : OutputState::kOpen;
+  };
+  return {output(0x01), output(0x02)};
+}
+
+LiveReading LiveTick(int family, std::uint8_t address, float analogOutMinVolts) {
+  switch (family) {
+    case kFamilyPressureSwitch:
+      return TickPressureSwitch(address, analogOutMinVolts);
+    case kFamilySwitchDevice:
+      return TickSwitchDevice(address);
+    case kFamilyLevelDevice:
+      return TickLevelDevice(address);
+    default:
+      return {};
+  }
+}
+
+}  // namespace tarnwick

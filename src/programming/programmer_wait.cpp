@@ -1,0 +1,22 @@
+#include "programming/programmer_wait.h"
+
+#include "bus/commands.h"
+
+namespace tarnwick {
+
+ProgrammerPoll WaitProgrammerReady(std::uint8_t address, bool reportProgress, Clock& clock,
+                                   EngineObserver& observer) {
+  ProgrammerPoll poll;
+  for (int read = 0; read < kMaxStatusReads; ++read) {
+    ParameterBytes bytes{};
+    poll.result = ReadParameter(address, kParameterStatus, bytes);
+    if (!poll.answered()) return poll;
+    poll.status = bytes[0];
+    clock.Sleep(kStatusPollPauseMs);
+    if (reportProgress) observer.AdvanceProgress(1);
+    if (poll.ready()) break;
+  }
+  return poll;
+}
+
+}  // namespace tarnwick

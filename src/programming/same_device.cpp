@@ -1,0 +1,35 @@
+#include "programming/same_device.h"
+
+#include "bus/commands.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int kIdentifyRetryPauseMs = 500;
+
+// The spare bytes carry nothing that tells one device from another.
+bool SameModel(const DeviceIdentity& a, const DeviceIdentity& b) {
+  return a.Class == b.Class && a.Group == b.Group && a.VersionMajor == b.VersionMajor &&
+         a.VersionMinor == b.VersionMinor;
+}
+
+}  // namespace
+
+EngineOutcome CheckSameDevice(std::uint8_t address, const DeviceIdentity& expectedIdentity,
+                              std::int32_t expectedSerial, Clock& clock) {
+  DeviceIdentity identity;
+  if (Identify(address, identity) != kBusOk) {
+    clock.Sleep(kIdentifyRetryPauseMs);
+    if (Identify(address, identity) != kBusOk) return EngineOutcome::Failure(kMsgNoAnswer);
+  }
+  if (!SameModel(identity, expectedIdentity)) return EngineOutcome::Failure(kMsgDeviceChanged);
+
+  std::int32_t serialNumber = 0;
+  if (ReadSerialNumber(address, serialNumber) != kBusOk) {
+    return EngineOutcome::Failure(kMsgNoAnswer);
+  }
+  if (serialNumber != expectedSerial) return EngineOutcome::Failure(kMsgDeviceChanged);
+  return EngineOutcome::Success();
+}
+
+}  // namespace tarnwick

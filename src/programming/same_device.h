@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "bus/clock.h"
+#include "bus/device_identity.h"
+#include "device/engine_observer.h"
+
+namespace tarnwick {
+
+// Whether the device at `address` is still the one read last: the same class,
+// group and software version, and the same serial number. A silent device is
+// asked once more after 500 ms. No answer gives message 51, another device 55.
+EngineOutcome CheckSameDevice(std::uint8_t address, const DeviceIdentity& expectedIdentity,
+                              std::int32_t expectedSerial, Clock& clock);
+
+}  // namespace tarnwick
