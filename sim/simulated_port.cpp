@@ -1,5 +1,7 @@
 #include "sim/simulated_port.h"
 
+#include <algorithm>
+
 namespace tarnwick {
 namespace {
 
@@ -33,22 +35,23 @@ bool SimulatedPort::SetTimeouts(int readTotalMs, int) {
   return true;
 }
 
-bool SimulatedPort::ClearErrors() { return Usable(); }
+bool SimulatedPort::ClearErrors() { return Usable() && !com_->faults.prepareFails; }
 
 bool SimulatedPort::PurgeBuffers() {
-  if (!Usable()) return false;
+  if (!Usable() || com_->faults.prepareFails) return false;
   line_.Purge();
   return true;
 }
 
 long SimulatedPort::Write(const std::uint8_t* data, std::size_t count) {
-  if (!Usable()) return -1;
-  line_.Send({data, count}, Nanos(clock_.Now()));
-  return static_cast<long>(count);
+  if (!Usable() || com_->faults.writeFails) return -1;
+  const std::size_t moved = std::min(count, com_->faults.writeAccepts.value_or(count));
+  line_.Send({data, moved}, Nanos(clock_.Now()));
+  return static_cast<long>(moved);
 }
 
 long SimulatedPort::Read(std::uint8_t* data, std::size_t count) {
-  if (!Usable()) return -1;
+  if (!Usable() || com_->faults.readFails) return -1;
   const std::chrono::nanoseconds deadline =
       Nanos(clock_.Now()) + std::chrono::milliseconds(readTimeoutMs_);
   auto& incoming = line_.Incoming();
@@ -95,6 +98,10 @@ void SimulatedPortFactory::Unplug(int comNumber) {
   auto& entry = Entry(comNumber);
   entry->unplugged = true;
   entry->bus = nullptr;
+}
+
+void SimulatedPortFactory::SetPortFaults(int comNumber, const PortFaults& faults) {
+  Entry(comNumber)->faults = faults;
 }
 
 bool SimulatedPortFactory::IsOpen(int comNumber) const {

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "bus/serial_port.h"
@@ -11,14 +12,26 @@
 
 namespace tarnwick {
 
+// Failures of the port itself rather than of a station, so that every error
+// path of an exchange can be driven.
+struct PortFaults {
+  bool prepareFails = false;                     // clearing errors and purging fail
+  bool writeFails = false;                       // a write call fails and moves nothing
+  std::optional<std::size_t> writeAccepts = {};  // a write moves at most this many bytes
+  bool readFails = false;                        // a read call fails and takes nothing
+
+  bool operator==(const PortFaults&) const = default;
+};
+
 // What the factory knows about one COM number; shared with its open port so
-// that the port can be made to vanish while it is open.
+// that the port can be made to vanish or fail while it is open.
 struct SimulatedComState {
   SimBus* bus = nullptr;  // nullptr: the number is not present
   bool busy = false;      // held by another program
   bool open = false;
   bool unplugged = false;  // the open port's calls fail
   int opens = 0;           // successful opens so far
+  PortFaults faults;
 };
 
 // A serial port whose far end is a SimBus, on a virtual clock. Writes return
@@ -64,6 +77,8 @@ class SimulatedPortFactory final : public SerialPortFactory {
   // The adapter behind an open COM<n> is pulled out: the open port's calls
   // fail from now on and the number is gone until connected again.
   void Unplug(int comNumber);
+  // Applies at once, to an open port too.
+  void SetPortFaults(int comNumber, const PortFaults& faults);
 
   // Applies to ports opened afterwards.
   void SetTiming(const LineTiming& timing) { timing_ = timing; }

@@ -1,5 +1,6 @@
 #include "cli/json_output.h"
 
+#include <charconv>
 #include <iostream>
 
 namespace tarnwick::cli {
@@ -11,5 +12,13 @@ nlohmann::ordered_json IdentityJson(const DeviceIdentity& identity) {
 }
 
 void PrintJson(const nlohmann::ordered_json& object) { std::cout << object.dump() << std::endl; }
+
+double JsonFloat(float value) {
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, value);
+  double shortest = 0.0;
+  std::from_chars(text, written.ptr, shortest);
+  return shortest;
+}
 
 }  // namespace tarnwick::cli

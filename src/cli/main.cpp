@@ -4,20 +4,35 @@
 #include <string>
 #include <vector>
 
-#include "bus/bus_log.h"
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "cli/frame_trace.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tarnwick-cli <command> [options]\n"
+    "usage: tarnwick-cli [--trace] <command> [options]\n"
     "\n"
-    "commands:\n"
-    "  identify --port COM<n>|/dev/... [--address A]\n"
+    "commands (P is COM<n> or a device path):\n"
+    "  identify --port P [--address A]\n"
     "      identify the device at address A (default 250) and print its identity and family\n"
+    "  read --port P [--address A] [--factory] [--unit bar|PSI|MPa] [--retry-no-switch N]\n"
+    "      read the device out and print its configuration as JSON; --factory adds the\n"
+    "      stored values a pressure switch reports for the factory read-back\n"
+    "  program --port P --config FILE.json [--retry-no-switch N]\n"
+    "      write the configuration FILE.json (what read printed, edited) into the same\n"
+    "      device, read it back and print what it now holds\n"
+    "  live --port P [--address A] [--unit U] [--count N] [--retry-no-switch N]\n"
+    "      read the device out, then print one JSON line of readings every 500 ms,\n"
+    "      N times or until Ctrl-C\n"
+    "  factory-program --port P --from A --to B --values FILE.json [--serial N]\n"
+    "      program every programming adapter from address A to B with the values of\n"
+    "      FILE.json and, with --serial, ascending serial numbers from N\n"
     "\n"
-    "Give --trace before the command to log every frame in hex on stderr.\n";
+    "The pressure switch family asks whether to search again when the adapter finds no\n"
+    "switch: --retry-no-switch N answers OK N times, the default answers Cancel.\n"
+    "Exit status: 0 success, 1 failure (message on stderr), 2 usage mistake.\n"
+    "--trace logs every frame in hex on stderr.\n";
 
 using Command = std::function<int(const std::vector<std::string>&)>;
 
@@ -26,10 +41,7 @@ using Command = std::function<int(const std::vector<std::string>&)>;
 int main(int argc, char** argv) {
   std::vector<std::string> words(argv + 1, argv + argc);
   if (!words.empty() && words.front() == "--trace") {
-    tarnwick::SetBusFrameLogger([](tarnwick::FrameDirection direction, auto bytes) {
-      std::cerr << (direction == tarnwick::FrameDirection::kSent ? "> " : "< ")
-                << tarnwick::HexBytes(bytes) << '\n';
-    });
+    tarnwick::cli::EnableFrameTrace();
     words.erase(words.begin());
   }
   if (words.empty() || words.front() == "--help" || words.front() == "help") {
@@ -39,6 +51,10 @@ int main(int argc, char** argv) {
 
   const std::map<std::string, Command> commands{
       {"identify", tarnwick::cli::RunIdentify},
+      {"read", tarnwick::cli::RunRead},
+      {"program", tarnwick::cli::RunProgram},
+      {"live", tarnwick::cli::RunLive},
+      {"factory-program", tarnwick::cli::RunFactoryProgram},
   };
   const auto command = commands.find(words.front());
   if (command == commands.end()) {

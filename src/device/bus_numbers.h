@@ -39,9 +39,9 @@ inline constexpr std::uint8_t kChannelAnalogOutput = 2;  // family 1
 // Programmer jobs and the status byte (D0 of parameter 0).
 inline constexpr std::uint8_t kJobFindSwitch = 1;
 inline constexpr std::uint8_t kJobCopySwitchData = 2;
-inline constexpr std::uint8_t kStatusBusyMask = 0x0F;
-inline constexpr std::uint8_t kStatusNoSwitch = 0x10;
-inline constexpr std::uint8_t kStatusReady = 0x20;
-inline constexpr std::uint8_t kStatusTransferred = 0x40;
+inline constexpr std::uint8_t kProgrammerStatusBusyMask = 0x0F;
+inline constexpr std::uint8_t kProgrammerStatusNoSwitch = 0x10;
+inline constexpr std::uint8_t kProgrammerStatusReady = 0x20;
+inline constexpr std::uint8_t kProgrammerStatusTransferred = 0x40;
 
 }  // namespace tarnwick

@@ -22,12 +22,18 @@ SwitchSelection DecodeFunctionCode(std::uint8_t code) {
   using enum SwitchFunction;
   using enum SwitchContact;
   switch (code) {
-    case 0: return {kOff, std::nullopt};
-    case 1: return {kHysteresis, kNormallyOpen};
-    case 2: return {kHysteresis, kNormallyClosed};
-    case 3: return {kWindow, kNormallyOpen};
-    case 4: return {kWindow, kNormallyClosed};
-    default: return {};
+    case 0:
+      return {kOff, std::nullopt};
+    case 1:
+      return {kHysteresis, kNormallyOpen};
+    case 2:
+      return {kHysteresis, kNormallyClosed};
+    case 3:
+      return {kWindow, kNormallyOpen};
+    case 4:
+      return {kWindow, kNormallyClosed};
+    default:
+      return {};
   }
 }
 
@@ -40,20 +46,20 @@ std::optional<std::uint8_t> EncodeFunctionCode(const SwitchSelection& selection)
 }
 
 SwitchSelection DecodeModeByte(std::uint8_t mode) {
-  if (mode & kModeOff) return {SwitchFunction::kOff, std::nullopt};
-  return {(mode & kModeWindow) ? SwitchFunction::kWindow : SwitchFunction::kHysteresis,
-          (mode & kModeNormallyClosed) ? SwitchContact::kNormallyClosed
-                                       : SwitchContact::kNormallyOpen};
+  if (mode & kModeBitOff) return {SwitchFunction::kOff, std::nullopt};
+  return {(mode & kModeBitWindow) ? SwitchFunction::kWindow : SwitchFunction::kHysteresis,
+          (mode & kModeBitNormallyClosed) ? SwitchContact::kNormallyClosed
+                                          : SwitchContact::kNormallyOpen};
 }
 
 std::uint8_t EncodeModeByte(const SwitchSelection& selection) {
-  std::uint8_t mode = kModeAlwaysSet;
+  std::uint8_t mode = kModeBitAlwaysSet;
   if (selection.function == SwitchFunction::kOff) {
-    mode |= kModeOff;
+    mode |= kModeBitOff;
   } else if (selection.function == SwitchFunction::kWindow) {
-    mode |= kModeWindow;
+    mode |= kModeBitWindow;
   }
-  if (selection.contact == SwitchContact::kNormallyClosed) mode |= kModeNormallyClosed;
+  if (selection.contact == SwitchContact::kNormallyClosed) mode |= kModeBitNormallyClosed;
   return mode;
 }
 
@@ -64,9 +70,12 @@ std::optional<OutputType> DecodeOutputType(std::uint8_t code) {
 
 const char* OutputTypeText(OutputType type) {
   switch (type) {
-    case OutputType::kNpn: return "NPN";
-    case OutputType::kPnp: return "PNP";
-    case OutputType::kNone: break;
+    case OutputType::kNpn:
+      return "NPN";
+    case OutputType::kPnp:
+      return "PNP";
+    case OutputType::kNone:
+      break;
   }
   return "";
 }

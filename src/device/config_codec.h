@@ -29,10 +29,10 @@ std::optional<std::uint8_t> EncodeFunctionCode(const SwitchSelection& selection)
 
 // Mode byte of family 2 (R0 and R1 of register 18): 0x20 Off, else 0x10 Window
 // or Hysteresis; 0x08 NC, else NO; 0x01 always written, ignored when read.
-inline constexpr std::uint8_t kModeOff = 0x20;
-inline constexpr std::uint8_t kModeWindow = 0x10;
-inline constexpr std::uint8_t kModeNormallyClosed = 0x08;
-inline constexpr std::uint8_t kModeAlwaysSet = 0x01;
+inline constexpr std::uint8_t kModeBitOff = 0x20;
+inline constexpr std::uint8_t kModeBitWindow = 0x10;
+inline constexpr std::uint8_t kModeBitNormallyClosed = 0x08;
+inline constexpr std::uint8_t kModeBitAlwaysSet = 0x01;
 // Off decodes without a contact, as a read-out leaves the contact alone then.
 SwitchSelection DecodeModeByte(std::uint8_t mode);
 std::uint8_t EncodeModeByte(const SwitchSelection& selection);

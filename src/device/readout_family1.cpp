@@ -50,6 +50,7 @@ ReadoutResult Family1Reader::Run(const DeviceIdentity& identity, bool factoryMod
   }
   if (factoryMode) {
     FactoryReadBack back;
+    back.serialNumber = r.serialNumber;
     if (!ReadFactoryReadBack(back)) return ReadoutFailed();
     r.factoryReadBack = back;
   }
@@ -69,7 +70,7 @@ bool Family1Reader::WaitForProgrammer() {
     clock_.Sleep(kPollIntervalMs);
     ++polls;
     observer_.AdvanceProgress(kProgressPerPoll);
-    if ((d[0] & kStatusBusyMask) == 0) break;
+    if ((d[0] & kProgrammerStatusBusyMask) == 0) break;
   }
   status_ = d[0];
   return true;
@@ -77,7 +78,7 @@ bool Family1Reader::WaitForProgrammer() {
 
 EngineOutcome Family1Reader::FindSwitch() {
   if (!StartJobAndWait(kJobFindSwitch)) return EngineOutcome::Failure(kMsgReadFailed);
-  if (status_ == kStatusNoSwitch) {
+  if (status_ == kProgrammerStatusNoSwitch) {
     // Whatever the search finds next, only a ready programmer ends the asking.
     do {
       if (!observer_.AskReadAgain()) return EngineOutcome::Declined();
@@ -86,16 +87,16 @@ EngineOutcome Family1Reader::FindSwitch() {
       }
       observer_.SetProgress(kProgressAfterReadAgain);
       if (!WaitForProgrammer()) return EngineOutcome::Failure(kMsgReadFailed);
-    } while (status_ != kStatusReady);
-  } else if (status_ != kStatusReady) {
+    } while (status_ != kProgrammerStatusReady);
+  } else if (status_ != kProgrammerStatusReady) {
     return EngineOutcome::Failure(kMsgReadFailed);
   }
   return EngineOutcome::Success();
 }
 
 bool Family1Reader::CopySwitchData() {
-  if (!StartJobAndWait(kJobCopySwitchData) || status_ != kStatusTransferred) return false;
-  // The programmer expects one more status read before the values; its reply is not needed.
+  if (!StartJobAndWait(kJobCopySwitchData) || status_ != kProgrammerStatusTransferred) return false;
+  // The sequence reads the status once more before the values; nothing in the reply is used.
   ParameterBytes unused{};
   return ReadParameter(address_, kParamStatus, unused) == kBusOk;
 }

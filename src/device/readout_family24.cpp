@@ -25,7 +25,8 @@ bool ReadSwitchPointsOf(std::uint8_t address, DeviceReadout& r, EngineObserver& 
 }
 
 void ApplyModeByte(std::uint8_t mode, SwitchReadout& sw) {
-  sw.off = (mode & kModeOff) != 0;
+  sw.modeByte = mode;
+  sw.off = (mode & kModeBitOff) != 0;
   sw.selection = DecodeModeByte(mode);
 }
 

@@ -19,6 +19,7 @@ BusResult ReadSwitchPoints(std::uint8_t address, std::uint8_t highNumber, std::u
 }
 
 void ApplySwitchParameter(const ParameterBytes& bytes, SwitchReadout& sw) {
+  sw.functionCode = bytes[0];
   sw.off = bytes[0] == 0;
   sw.selection = DecodeFunctionCode(bytes[0]);
   sw.closingDelaySteps = bytes[1];

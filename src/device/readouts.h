@@ -28,4 +28,9 @@ ReadoutResult ReadOutFamily2(const DeviceIdentity& identity, EngineObserver& obs
 ReadoutResult ReadOutFamily4(std::uint8_t sessionAddress, const DeviceIdentity& identity,
                              EngineObserver& observer);
 
+// The read-out of `family` as the identification found it; a family without
+// one (0, or anything unsupported) fails with message 52 and sends nothing.
+ReadoutResult ReadOutDevice(int family, std::uint8_t sessionAddress, const DeviceIdentity& identity,
+                            bool factoryMode, Clock& clock, EngineObserver& observer);
+
 }  // namespace tarnwick

@@ -41,7 +41,7 @@ LiveReading TickPressureSwitch(std::uint8_t address, float analogOutMinVolts) {
     // the switch is still attached.
     ParameterBytes d{};
     if (ReadParameter(address, kParamStatus, d) != kBusOk) return Failed(reading, kMsgNoAnswer);
-    if (d[0] == kStatusNoSwitch) return Failed(reading, kMsgNoSwitchAtProgrammer);
+    if (d[0] == kProgrammerStatusNoSwitch) return Failed(reading, kMsgNoSwitchAtProgrammer);
   }
   if (!ReadStatusStates(address, reading)) return Failed(reading, kMsgNoAnswer);
   return reading;

@@ -28,13 +28,14 @@ struct LiveReading {
   // 51: a command failed (the display stops, the view stays); 53: family 1
   // without analog output and no switch at the programmer (the full failure
   // report).
-  EngineOutcome outcome;
-  // Bar for families 1 and 2, the raw level channel for family 4; empty when
-  // family 1 has no working analog output.
-  std::optional<float> value;
-  std::optional<float> voltage;             // family 1 with a working analog output
-  std::optional<bool> analogOutputPresent;  // family 1
-  SwitchStates states;
+  EngineOutcome outcome = {};
+  // Pressure in bar for families 1 and 2, the level channel as read (no unit
+  // conversion) for family 4; empty when family 1 has no working analog output.
+  std::optional<float> value = std::nullopt;
+  // Analog output in volts: family 1 with a working analog output.
+  std::optional<float> voltage = std::nullopt;
+  std::optional<bool> analogOutputPresent = std::nullopt;  // family 1
+  SwitchStates states = {};
 };
 
 // Runs the tick's commands for `family` at `address` on the open link; family

@@ -1,30 +1,18 @@
 #include "programming/program_address_range.h"
 
-#include <initializer_list>
 #include <optional>
-#include <utility>
-#include <vector>
 
 #include "bus/byte_order.h"
 #include "bus/commands.h"
-#include "programming/programmer_layout.h"
+#include "device/bus_numbers.h"
 #include "programming/programmer_wait.h"
+#include "programming/write_sequence.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr float kAnalogOutMinVolt = 0.5f;
-constexpr float kAnalogOutMaxVolt = 4.5f;
-
-// A range ending at 255 means to stop there, not to run on into address 0,
-// which as the broadcast address never answers.
-std::vector<std::uint8_t> RangeAddresses(std::uint8_t first, std::uint8_t last) {
-  std::vector<std::uint8_t> addresses{first};
-  for (int address = first + 1; address <= last; ++address) {
-    addresses.push_back(static_cast<std::uint8_t>(address));
-  }
-  return addresses;
-}
+constexpr float kAnalogOutMinVolt = 0.5F;
+constexpr float kAnalogOutMaxVolt = 4.5F;
 
 BusResult Announce(std::uint8_t address) {
   DeviceIdentity identity;
@@ -39,53 +27,41 @@ ParameterBytes SerialNumberBytes(std::uint32_t serialNumber) {
   return bytes;
 }
 
-BusResult WriteParameters(std::uint8_t address,
-                          std::initializer_list<std::pair<std::uint8_t, ParameterBytes>> blocks) {
-  for (const auto& [index, bytes] : blocks) {
-    const BusResult result = WriteParameter(address, index, bytes);
-    if (result != kBusOk) return result;
-  }
-  return kBusOk;
-}
-
-// Everything a programmer receives once it is ready, ending with the job that
-// makes it look for its switch again. False at the first failed command.
-bool WriteProgrammingValues(std::uint8_t address, const FactoryProgramInputs& inputs,
-                            std::uint32_t serialNumber) {
+// Everything a ready programmer receives, ending with the job that makes it
+// look for its switch again. The first failed command's result.
+BusResult WriteProgrammingValues(std::uint8_t address, const FactoryProgramInputs& inputs,
+                                 std::uint32_t serialNumber) {
   const FactorySwitchValues& s1 = inputs.switch1;
   const FactorySwitchValues& s2 = inputs.switch2;
-  if (WriteParameter(address, kParameterStatus, {0, 0, 0, kProgrammerFactoryCode}) != kBusOk) {
-    return false;
+  BusResult result = WriteParameter(address, kParamStatus, {0, 0, 0, kProgrammerFactoryCode});
+  if (result == kBusOk) {
+    result = WriteCoefficients(address, {{kCoefPressureRangeMin, inputs.pressureRangeMinBar},
+                                         {kCoefPressureRangeMax, inputs.pressureRangeMaxBar},
+                                         {kCoefTemperatureMin, inputs.temperatureRangeMin},
+                                         {kCoefTemperatureMax, inputs.temperatureRangeMax}});
   }
-  if (WriteCoefficients(address, {{kCoefficientPressureRangeMin, inputs.pressureRangeMinBar},
-                                  {kCoefficientPressureRangeMax, inputs.pressureRangeMaxBar},
-                                  {kCoefficientTemperatureRangeMin, inputs.temperatureRangeMin},
-                                  {kCoefficientTemperatureRangeMax, inputs.temperatureRangeMax}}) !=
-      kBusOk) {
-    return false;
+  if (result == kBusOk && inputs.analogOutSelected) {
+    result = WriteCoefficients(
+        address, {{kCoefAnalogOutMin, kAnalogOutMinVolt}, {kCoefAnalogOutMax, kAnalogOutMaxVolt}});
   }
-  if (inputs.analogOutSelected &&
-      WriteCoefficients(address, {{kCoefficientAnalogOutMin, kAnalogOutMinVolt},
-                                  {kCoefficientAnalogOutMax, kAnalogOutMaxVolt}}) != kBusOk) {
-    return false;
+  if (result == kBusOk) {
+    result = WriteCoefficients(address, {{kCoefSwitch1High, s1.highBar},
+                                         {kCoefSwitch1Low, s1.lowBar},
+                                         {kCoefSwitch2High, s2.highBar},
+                                         {kCoefSwitch2Low, s2.lowBar}});
   }
-  if (WriteCoefficients(address, {{kCoefficientSwitch1High, s1.highBar},
-                                  {kCoefficientSwitch1Low, s1.lowBar},
-                                  {kCoefficientSwitch2High, s2.highBar},
-                                  {kCoefficientSwitch2Low, s2.lowBar}}) != kBusOk) {
-    return false;
+  if (result == kBusOk && inputs.writeSerialNumbers) {
+    result = WriteParameter(address, kParamSerialNumber, SerialNumberBytes(serialNumber));
   }
-  if (inputs.writeSerialNumbers &&
-      WriteParameter(address, kParameterSerialNumber, SerialNumberBytes(serialNumber)) != kBusOk) {
-    return false;
+  if (result == kBusOk) {
+    result = WriteParameters(
+        address, {{kParamOutputTypes, {s1.outputType, s2.outputType, 0, 0}},
+                  {kParamSwitch1, {s1.functionCode, s1.closingDelaySteps, s1.openingDelaySteps, 0}},
+                  {kParamSwitch2, {s2.functionCode, s2.closingDelaySteps, s2.openingDelaySteps, 0}},
+                  {kParamWindowHysteresis, {inputs.windowHysteresis, 0, 0, 0}}});
   }
-  return WriteParameters(
-             address,
-             {{kParameterOutputTypes, {s1.outputType, s2.outputType, 0, 0}},
-              {kParameterSwitch1, {s1.functionCode, s1.closingDelaySteps, s1.openingDelaySteps, 0}},
-              {kParameterSwitch2, {s2.functionCode, s2.closingDelaySteps, s2.openingDelaySteps, 0}},
-              {kParameterWindowHysteresis, {inputs.windowHysteresis, 0, 0, 0}}}) == kBusOk &&
-         StartProgrammerJob(address, kJobFindSwitch) == kBusOk;
+  if (result == kBusOk) result = StartProgrammerJob(address, kJobFindSwitch);
+  return result;
 }
 
 // A programmer that cannot be read is gone (51); one that answers but never
@@ -100,14 +76,27 @@ std::optional<EngineOutcome> AwaitReady(std::uint8_t address, bool reportProgres
 
 }  // namespace
 
+std::vector<std::uint8_t> RangeAddresses(std::uint8_t first, std::uint8_t last) {
+  std::vector<std::uint8_t> addresses{first};
+  // Counted wider than a byte, so that 255 ends the range.
+  for (int address = first + 1; address <= last; ++address) {
+    addresses.push_back(static_cast<std::uint8_t>(address));
+  }
+  return addresses;
+}
+
 EngineOutcome ProgramAddressRange(const FactoryProgramInputs& inputs, Clock& clock,
-                                  EngineObserver& observer) {
+                                  EngineObserver& observer, const AddressServed& addressServed) {
   const std::vector<std::uint8_t> addresses =
       RangeAddresses(inputs.firstAddress, inputs.lastAddress);
+  const auto served = [&](RangePass pass, std::uint8_t address) {
+    if (addressServed) addressServed(pass, address);
+  };
   observer.SetProgress(5);
 
   for (const std::uint8_t address : addresses) {
     if (Announce(address) != kBusOk) return EngineOutcome::FailureAt(kMsgNoAnswer, address);
+    served(RangePass::kAnnounce, address);
   }
 
   observer.SetProgress(20);
@@ -115,18 +104,20 @@ EngineOutcome ProgramAddressRange(const FactoryProgramInputs& inputs, Clock& clo
   auto serialNumber = static_cast<std::uint32_t>(inputs.firstSerialNumber);
   for (const std::uint8_t address : addresses) {
     if (auto failure = AwaitReady(address, true, clock, observer)) return *failure;
-    if (!WriteProgrammingValues(address, inputs, serialNumber)) {
+    if (WriteProgrammingValues(address, inputs, serialNumber) != kBusOk) {
       return EngineOutcome::FailureAt(kMsgNoAnswer, address);
     }
     if (inputs.writeSerialNumbers) ++serialNumber;
+    served(RangePass::kWrite, address);
   }
 
   observer.SetProgress(50);
   for (const std::uint8_t address : addresses) {
     if (auto failure = AwaitReady(address, false, clock, observer)) return *failure;
-    if (StartProgrammerJob(address, kJobTransferSwitchData) != kBusOk) {
+    if (StartProgrammerJob(address, kJobCopySwitchData) != kBusOk) {
       return EngineOutcome::FailureAt(kMsgWriteFailed, address);
     }
+    served(RangePass::kTransfer, address);
   }
 
   observer.SetProgress(70);

@@ -1,19 +1,20 @@
 #include "programming/program_device.h"
 
 #include <array>
+#include <cstddef>
 
 #include "bus/commands.h"
 #include "bus/functions.h"
-#include "programming/programmer_layout.h"
+#include "device/bus_numbers.h"
 #include "programming/programmer_wait.h"
+#include "programming/write_sequence.h"
 
 namespace tarnwick {
 namespace {
 
-// Where each switch output lives on the bus, and the progress positions that
-// families 1 and 4 reach after its parameter block and after its switch points.
-struct SwitchNumbers {
-  SwitchProgramValues NormalProgramInputs::*values;
+// Where a switch output lives on the bus, and the progress that families 1 and
+// 4 show after its parameter block and after its switch points.
+struct SwitchPlace {
   std::uint8_t parameter;
   std::uint8_t highCoefficient;
   std::uint8_t lowCoefficient;
@@ -21,39 +22,43 @@ struct SwitchNumbers {
   int progressAfterPoints;
 };
 
-constexpr std::array<SwitchNumbers, 2> kSwitchNumbers{{
-    {&NormalProgramInputs::switch1, kParameterSwitch1, kCoefficientSwitch1High,
-     kCoefficientSwitch1Low, 40, 60},
-    {&NormalProgramInputs::switch2, kParameterSwitch2, kCoefficientSwitch2High,
-     kCoefficientSwitch2Low, 80, 100},
+constexpr std::array<SwitchPlace, 2> kSwitchPlaces{{
+    {kParamSwitch1, kCoefSwitch1High, kCoefSwitch1Low, 40, 60},
+    {kParamSwitch2, kCoefSwitch2High, kCoefSwitch2Low, 80, 100},
 }};
+
+constexpr int kProgressBeforeSwitchOutputs = 30;
+
+const SwitchProgramValues& ValuesOf(const NormalProgramInputs& inputs, std::size_t n) {
+  return n == 0 ? inputs.switch1 : inputs.switch2;
+}
 
 EngineOutcome WriteFailed() { return EngineOutcome::Failure(kMsgWriteFailed); }
 
-BusResult WriteSwitchPoints(const SwitchNumbers& numbers, const SwitchProgramValues& values) {
-  return WriteCoefficients(kDefaultBusAddress, {{numbers.highCoefficient, values.highBar},
-                                                {numbers.lowCoefficient, values.lowBar}});
+BusResult WriteSwitchPoints(const SwitchPlace& place, const SwitchProgramValues& values) {
+  return WriteCoefficients(kDefaultBusAddress, {{place.highCoefficient, values.highBar},
+                                                {place.lowCoefficient, values.lowBar}});
 }
 
-// D3 is the device's own, and so is D0 when the selection names no function code.
-BusResult WriteSwitchParameter(const SwitchNumbers& numbers, const SwitchProgramValues& values) {
+BusResult WriteSwitchParameter(const SwitchPlace& place, const SwitchProgramValues& values) {
   ParameterBytes bytes{};
-  const BusResult read = ReadParameter(kDefaultBusAddress, numbers.parameter, bytes);
+  const BusResult read = ReadParameter(kDefaultBusAddress, place.parameter, bytes);
   if (read != kBusOk) return read;
   bytes[0] = EncodeFunctionCode(values.selection).value_or(bytes[0]);
   bytes[1] = values.closingDelaySteps;
   bytes[2] = values.openingDelaySteps;
-  return WriteParameter(kDefaultBusAddress, numbers.parameter, bytes);
+  return WriteParameter(kDefaultBusAddress, place.parameter, bytes);
 }
 
 // Families 1 and 4 share the layout of both switch outputs.
 EngineOutcome WriteSwitchOutputs(const NormalProgramInputs& inputs, EngineObserver& observer) {
-  for (const SwitchNumbers& numbers : kSwitchNumbers) {
-    const SwitchProgramValues& values = inputs.*numbers.values;
-    if (WriteSwitchParameter(numbers, values) != kBusOk) return WriteFailed();
-    observer.SetProgress(numbers.progressAfterParameter);
-    if (WriteSwitchPoints(numbers, values) != kBusOk) return WriteFailed();
-    observer.SetProgress(numbers.progressAfterPoints);
+  observer.SetProgress(kProgressBeforeSwitchOutputs);
+  for (std::size_t n = 0; n < kSwitchPlaces.size(); ++n) {
+    const SwitchPlace& place = kSwitchPlaces[n];
+    if (WriteSwitchParameter(place, ValuesOf(inputs, n)) != kBusOk) return WriteFailed();
+    observer.SetProgress(place.progressAfterParameter);
+    if (WriteSwitchPoints(place, ValuesOf(inputs, n)) != kBusOk) return WriteFailed();
+    observer.SetProgress(place.progressAfterPoints);
   }
   return EngineOutcome::Success();
 }
@@ -64,10 +69,10 @@ EngineOutcome ProgramFamily1(const NormalProgramInputs& inputs, Clock& clock,
                              EngineObserver& observer) {
   if (StartProgrammerJob(kDefaultBusAddress, kJobFindSwitch) != kBusOk) return WriteFailed();
   observer.SetProgress(20);
+  // A programmer still busy after the last poll is written to all the same.
   if (!WaitProgrammerReady(kDefaultBusAddress, true, clock, observer).answered()) {
     return WriteFailed();
   }
-  observer.SetProgress(30);
   return WriteSwitchOutputs(inputs, observer);
 }
 
@@ -79,9 +84,9 @@ EngineOutcome ProgramFamily2(std::uint8_t sessionAddress, const NormalProgramInp
   modes[1] = EncodeModeByte(inputs.switch2.selection);
   if (WriteConfig(sessionAddress, kRegisterSwitchModes, modes) != kBusOk) return WriteFailed();
   observer.SetProgress(10);
-  if (WriteSwitchPoints(kSwitchNumbers[0], inputs.switch1) != kBusOk) return WriteFailed();
+  if (WriteSwitchPoints(kSwitchPlaces[0], inputs.switch1) != kBusOk) return WriteFailed();
   observer.SetProgress(20);
-  if (WriteSwitchPoints(kSwitchNumbers[1], inputs.switch2) != kBusOk) return WriteFailed();
+  if (WriteSwitchPoints(kSwitchPlaces[1], inputs.switch2) != kBusOk) return WriteFailed();
   observer.SetProgress(30);
   return EngineOutcome::Success();
 }

@@ -8,22 +8,27 @@
 
 namespace tarnwick {
 
-// The normal-mode writes of the device read last, one engine per family. Each
-// reports progress as it goes and ends with message 61 at the first failed
-// command; what was written before it stays in the device. The read-out that
-// shows the result is the caller's next step.
+// The normal-mode writes into the device read last, one engine per family, on
+// an open link. Each reports its progress positions as it goes and ends with
+// message 61 at the first failed command; what was written before it stays in
+// the device. The parameter blocks 9 and 10 are read first and written back
+// with D3 as the device holds it.
 
-// Programmer at 250: finds the switch (job 1), polls the status (and goes on
-// after the last poll whatever it says), then writes both switch outputs.
+// Programmer at 250: looks for the switch (job 1) and polls its status, going
+// on after the last poll whatever it says; then parameter 9, coefficients 72
+// and 73, parameter 10, coefficients 78 and 79. Progress 20, +1 per poll, 30,
+// 40, 60, 80, 100.
 EngineOutcome ProgramFamily1(const NormalProgramInputs& inputs, Clock& clock,
                              EngineObserver& observer);
 
-// Switch device: the mode bytes into register 18 at the session address, the
-// switch points at 250. It has no delays.
+// Switch device: the mode bytes of both switches into register 18 at
+// `sessionAddress`, with R2..R4 as read there; then the switch points at 250.
+// It has no delays. Progress 10, 20, 30.
 EngineOutcome ProgramFamily2(std::uint8_t sessionAddress, const NormalProgramInputs& inputs,
                              EngineObserver& observer);
 
-// Level device at 250: both switch outputs, delays in whole seconds.
+// Level device at 250: as family 1 without the job and the polling, delays in
+// whole seconds. Progress 30, 40, 60, 80, 100.
 EngineOutcome ProgramFamily4(const NormalProgramInputs& inputs, EngineObserver& observer);
 
 }  // namespace tarnwick

@@ -9,7 +9,7 @@ ProgrammerPoll WaitProgrammerReady(std::uint8_t address, bool reportProgress, Cl
   ProgrammerPoll poll;
   for (int read = 0; read < kMaxStatusReads; ++read) {
     ParameterBytes bytes{};
-    poll.result = ReadParameter(address, kParameterStatus, bytes);
+    poll.result = ReadParameter(address, kParamStatus, bytes);
     if (!poll.answered()) return poll;
     poll.status = bytes[0];
     clock.Sleep(kStatusPollPauseMs);

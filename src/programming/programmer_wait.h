@@ -4,8 +4,8 @@
 
 #include "bus/bus_result.h"
 #include "bus/clock.h"
+#include "device/bus_numbers.h"
 #include "device/engine_observer.h"
-#include "programming/programmer_layout.h"
 
 namespace tarnwick {
 
@@ -14,17 +14,18 @@ inline constexpr int kStatusPollPauseMs = 200;
 
 // How the status polling of a programmer ended.
 struct ProgrammerPoll {
-  BusResult result = kBusOk;
-  // D0 of parameter 0 from the last successful read.
+  BusResult result = kBusOk;  // of the last read
+  // D0 of parameter 0 from the last read that answered.
   std::uint8_t status = 0;
 
   bool answered() const { return result == kBusOk; }
-  bool ready() const { return answered() && status == kProgrammerReady; }
+  // A switch is attached and the programmer is ready for the next step.
+  bool ready() const { return answered() && status == kProgrammerStatusReady; }
 };
 
-// Reads the programmer's status up to 21 times, 200 ms apart, until it reports
-// ready; each read moves the progress on by one when `reportProgress` is set.
-// A failed read ends the polling at once with its result.
+// Reads the programmer's status at `address` up to 21 times, pausing 200 ms
+// after each read (and moving the progress on by one when `reportProgress` is
+// set), until it reports exactly 0x20. A failed read ends the polling at once.
 ProgrammerPoll WaitProgrammerReady(std::uint8_t address, bool reportProgress, Clock& clock,
                                    EngineObserver& observer);
 

@@ -1,13 +1,11 @@
 #include "programming/same_device.h"
 
 #include "bus/commands.h"
+#include "device/identification.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr int kIdentifyRetryPauseMs = 500;
-
-// The spare bytes carry nothing that tells one device from another.
 bool SameModel(const DeviceIdentity& a, const DeviceIdentity& b) {
   return a.Class == b.Class && a.Group == b.Group && a.VersionMajor == b.VersionMajor &&
          a.VersionMinor == b.VersionMinor;
@@ -18,9 +16,8 @@ bool SameModel(const DeviceIdentity& a, const DeviceIdentity& b) {
 EngineOutcome CheckSameDevice(std::uint8_t address, const DeviceIdentity& expectedIdentity,
                               std::int32_t expectedSerial, Clock& clock) {
   DeviceIdentity identity;
-  if (Identify(address, identity) != kBusOk) {
-    clock.Sleep(kIdentifyRetryPauseMs);
-    if (Identify(address, identity) != kBusOk) return EngineOutcome::Failure(kMsgNoAnswer);
+  if (IdentifyWithRetry(address, clock, identity) != kBusOk) {
+    return EngineOutcome::Failure(kMsgNoAnswer);
   }
   if (!SameModel(identity, expectedIdentity)) return EngineOutcome::Failure(kMsgDeviceChanged);
 

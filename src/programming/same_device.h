@@ -9,8 +9,10 @@
 namespace tarnwick {
 
 // Whether the device at `address` is still the one read last: the same class,
-// group and software version, and the same serial number. A silent device is
-// asked once more after 500 ms. No answer gives message 51, another device 55.
+// group and software version (the spare bytes are not compared), and the same
+// serial number. A device that does not answer the identification is asked
+// once more after 500 ms. No answer, or a failed serial number read, gives
+// message 51; another device gives 55.
 EngineOutcome CheckSameDevice(std::uint8_t address, const DeviceIdentity& expectedIdentity,
                               std::int32_t expectedSerial, Clock& clock);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -15,9 +16,13 @@ extern char** environ;
 namespace tarnwick::testing {
 
 // A running tarnwick-sim: started with the given options, it prints
-// "COM<n> <device>" and serves until this object ends it with SIGTERM.
+// "COM<n> <device>" and serves until this object ends it with SIGTERM. It
+// inherits the environment, so TARNWICK_PORTS_DIR decides where it publishes.
 class SimProcess {
  public:
+  // A simulator that has printed nothing by then is taken as hung.
+  static constexpr int kStartLimitMs = 10000;
+
   SimProcess(const std::string& program, const std::vector<std::string>& options) {
     int out[2];
     if (pipe(out) != 0) throw std::runtime_error("pipe failed");
@@ -36,11 +41,13 @@ class SimProcess {
     close(out[1]);
     if (rc != 0) {
       close(out[0]);
+      pid_ = -1;
       throw std::runtime_error("cannot start " + program);
     }
     stdout_ = fdopen(out[0], "r");
+    pollfd ready{out[0], POLLIN, 0};
     char line[512] = {};
-    if (!stdout_ || !fgets(line, sizeof line, stdout_)) {
+    if (!stdout_ || poll(&ready, 1, kStartLimitMs) != 1 || !fgets(line, sizeof line, stdout_)) {
       Stop();
       throw std::runtime_error(program + " printed no port");
     }
@@ -57,14 +64,16 @@ class SimProcess {
   ~SimProcess() { Stop(); }
 
   int com() const { return com_; }
+  std::string portName() const { return "COM" + std::to_string(com_); }
   const std::string& device() const { return device_; }
   pid_t pid() const { return pid_; }
 
-  // Ends the simulator and returns its exit status (-1 if it was already gone).
-  int Stop() {
+  // Ends the simulator with `signal` and returns its wait status as waitpid
+  // gives it (-1 if it was already gone).
+  int Stop(int signal = SIGTERM) {
     int status = -1;
     if (pid_ > 0) {
-      kill(pid_, SIGTERM);
+      kill(pid_, signal);
       waitpid(pid_, &status, 0);
       pid_ = -1;
     }

@@ -1,0 +1,14 @@
+#include "app/console_windows.h"
+
+#include "app/tform2.h"
+
+namespace tarnwick {
+
+std::unique_ptr<TMainForm> CreateConsoleWindows(ConsoleServices services,
+                                                const QStringList& arguments) {
+  auto mainForm = std::make_unique<TMainForm>(services, arguments);
+  mainForm->SetAboutBox(new TForm2(mainForm.get()));
+  return mainForm;
+}
+
+}  // namespace tarnwick

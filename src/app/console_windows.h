@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+#include "app/services.h"
+#include "app/tmain_form.h"
+
+namespace tarnwick {
+
+// Creates the console's windows in their order: the main window (which runs
+// the start-up), then the About box. All live as long as the main window.
+std::unique_ptr<TMainForm> CreateConsoleWindows(ConsoleServices services,
+                                                const QStringList& arguments);
+
+}  // namespace tarnwick

@@ -1,0 +1,51 @@
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/tmain_form.h"
+#include "app/window_placement.h"
+#include "settings/settings_model.h"
+#include "ui_TMainForm.h"
+
+namespace tarnwick {
+namespace {
+
+ScreenRect ToScreenRect(const QRect& rect) {
+  return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
+
+std::vector<ScreenArea> PresentScreens() {
+  std::vector<ScreenArea> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    screens.push_back(
+        {ToScreenRect(screen->geometry()), ToScreenRect(screen->availableGeometry())});
+  }
+  return screens;
+}
+
+}  // namespace
+
+void TMainForm::LoadSettings() {
+  const ConsoleSettings settings = LoadConsoleSettings(services_.settings);
+  languageIndex_ = settings.languageIndex;
+  MarkLanguage();
+  comPortNumber_ = settings.comPortNumber;
+  pressureUnit_ = settings.pressureUnit;
+  PlaceWindow(settings.mainLeft, settings.mainTop);
+}
+
+void TMainForm::SaveSettings() {
+  const ConsoleSettings settings{languageIndex_, static_cast<std::int16_t>(comPortNumber_),
+                                 pressureUnit_, x(), y()};
+  if (!SaveConsoleSettings(services_.settings, settings)) {
+    qWarning("the settings could not be written; the next start uses the previous ones");
+  }
+}
+
+void TMainForm::PlaceWindow(int left, int top) {
+  const QSize size = sizeHint();
+  const ScreenPoint reachable =
+      ReachablePosition({left, top, size.width(), size.height()}, PresentScreens());
+  move(reachable.left, reachable.top);
+}
+
+}  // namespace tarnwick

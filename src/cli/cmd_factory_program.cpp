@@ -1,0 +1,64 @@
+#include <cstdint>
+#include <limits>
+
+#include "cli/cli_args.h"
+#include "cli/cli_link.h"
+#include "cli/commands.h"
+#include "cli/factory_progress.h"
+#include "cli/factory_values_file.h"
+#include "cli/failure_report.h"
+#include "cli/json_fields.h"
+#include "cli/json_output.h"
+#include "programming/program_address_range.h"
+
+namespace tarnwick::cli {
+namespace {
+
+// The serial numbers the engine gave the stations, counting on from the first
+// as it does, wrapping past the largest.
+nlohmann::ordered_json SerialNumbers(std::int32_t first, std::size_t count) {
+  nlohmann::ordered_json numbers = nlohmann::ordered_json::array();
+  auto serial = static_cast<std::uint32_t>(first);
+  for (std::size_t n = 0; n < count; ++n) numbers.push_back(static_cast<std::int32_t>(serial++));
+  return numbers;
+}
+
+}  // namespace
+
+int RunFactoryProgram(const std::vector<std::string>& words) {
+  const CliArgs args(words, {"port", "from", "to", "values", "serial"}, {});
+  const auto first = static_cast<std::uint8_t>(args.RequiredInteger("from", 0, 255));
+  const auto last = static_cast<std::uint8_t>(args.RequiredInteger("to", 0, 255));
+  const std::string valuesPath = args.Required("values");
+  const bool writeSerialNumbers = args.Has("serial");
+  const auto firstSerial = static_cast<std::int32_t>(
+      args.Integer("serial", 0, std::numeric_limits<std::int32_t>::min(),
+                   std::numeric_limits<std::int32_t>::max()));
+  CliLink link(args.Required("port"));
+
+  FactoryProgramInputs inputs;
+  try {
+    inputs = ParseFactoryValues(LoadJsonFile(valuesPath));
+  } catch (const FileError& error) {
+    return ReportFailure(valuesPath + ": " + error.what());
+  }
+  inputs.firstAddress = first;
+  inputs.lastAddress = last;
+  inputs.writeSerialNumbers = writeSerialNumbers;
+  inputs.firstSerialNumber = firstSerial;
+
+  std::string openError;
+  if (!link.Open(openError)) return ReportOpenFailure(openError);
+  FactoryProgress progress;
+  const EngineOutcome outcome = ProgramAddressRange(inputs, link.clock(), progress);
+  link.Close();
+  if (!outcome.succeeded()) return ReportFailure(outcome);
+
+  const std::vector<int>& stations = progress.transferStations();
+  nlohmann::ordered_json summary{{"programmed", stations}};
+  if (writeSerialNumbers) summary["serialNumbers"] = SerialNumbers(firstSerial, stations.size());
+  PrintJson(summary);
+  return 0;
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,27 @@
+#include "cli/cli_args.h"
+#include "cli/cli_link.h"
+#include "cli/cli_observer.h"
+#include "cli/cli_options.h"
+#include "cli/commands.h"
+#include "cli/device_session.h"
+#include "cli/failure_report.h"
+#include "cli/json_output.h"
+#include "cli/readout_json.h"
+
+namespace tarnwick::cli {
+
+int RunRead(const std::vector<std::string>& words) {
+  const CliArgs args(words, {"port", "address", "unit", "retry-no-switch"}, {"factory"});
+  const std::uint8_t address = AddressOption(args);
+  const PressureUnit unit = UnitOption(args);
+  CliObserver observer(RetryNoSwitchOption(args));
+  CliLink link(args.Required("port"));
+
+  const auto readout = OpenAndReadDevice(link, address, args.Has("factory"), observer);
+  if (!readout) return kExitFailure;
+  link.Close();
+  PrintJson(ReadoutJson(*readout, address, unit));
+  return 0;
+}
+
+}  // namespace tarnwick::cli

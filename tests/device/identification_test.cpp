@@ -1,0 +1,135 @@
+#include "device/identification.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "device/sim_requests.h"
+#include "support/sim_fixture.h"
+
+namespace tarnwick {
+namespace {
+
+struct IdentityCase {
+  DeviceIdentity identity;
+  FamilyMatch match;
+};
+
+TEST(FamilyTable, VersionConditionsHoldExactlyOnTheirBoundaries) {
+  const IdentityCase cases[] = {
+      {{12, 1, 5, 9, 0, 0}, {1, false}},   {{12, 1, 5, 10, 0, 0}, {1, true}},
+      {{12, 1, 5, 20, 0, 0}, {1, true}},   {{12, 1, 5, 21, 0, 0}, {1, false}},
+      {{12, 1, 4, 15, 0, 0}, {1, false}},  {{12, 1, 6, 15, 0, 0}, {1, false}},
+      {{11, 10, 0, 0, 0, 0}, {2, true}},   {{11, 10, 255, 255, 0, 0}, {2, true}},
+      {{15, 1, 6, 3, 0, 0}, {4, false}},   {{15, 1, 6, 4, 0, 0}, {4, true}},
+      {{15, 1, 6, 20, 0, 0}, {4, true}},   {{15, 1, 6, 21, 0, 0}, {4, false}},
+      {{15, 1, 9, 47, 0, 0}, {4, false}},  {{15, 1, 9, 48, 0, 0}, {4, true}},
+      {{15, 1, 9, 49, 0, 0}, {4, false}},  {{15, 1, 7, 10, 0, 0}, {4, false}},
+      {{15, 1, 10, 0, 0, 0}, {4, true}},   {{15, 1, 255, 0, 0, 0}, {4, true}},
+      {{12, 2, 5, 12, 0, 0}, {0, false}},  {{11, 1, 0, 0, 0, 0}, {0, false}},
+      {{15, 10, 10, 0, 0, 0}, {0, false}}, {{0, 0, 0, 0, 0, 0}, {0, false}},
+  };
+  for (const IdentityCase& c : cases) {
+    const FamilyMatch match = FamilyOf(c.identity);
+    const DeviceIdentity& id = c.identity;
+    const std::string what = std::to_string(id.Class) + "." + std::to_string(id.Group) + " v" +
+                             std::to_string(id.VersionMajor) + "." +
+                             std::to_string(id.VersionMinor);
+    EXPECT_EQ(match.family, c.match.family) << what;
+    EXPECT_EQ(match.supported(), c.match.versionSupported) << what;
+  }
+}
+
+// Forwards to the simulation's clock and lets a test act on the bus in the
+// middle of an engine's wait.
+class HookedClock final : public Clock {
+ public:
+  HookedClock(VirtualClock& inner, std::function<void(int)> onSleep)
+      : inner_(inner), onSleep_(std::move(onSleep)) {}
+
+  std::chrono::microseconds Now() const override { return inner_.Now(); }
+  void Sleep(int milliseconds) override {
+    inner_.Sleep(milliseconds);
+    onSleep_(milliseconds);
+  }
+
+ private:
+  VirtualClock& inner_;
+  std::function<void(int)> onSleep_;
+};
+
+class Identification : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(sim.OpenLink(), kBusOk);
+    sim.ClearRecords();
+  }
+
+  EngineOutcome Identify(std::uint8_t address, Clock& clock) {
+    return IdentifyDevice(address, clock, identity, family);
+  }
+  EngineOutcome Identify(std::uint8_t address) { return Identify(address, sim.clock); }
+
+  SimEnvironment sim;
+  DeviceIdentity identity;
+  int family = -1;
+};
+
+TEST_F(Identification, SupportedDeviceAnswersTheFirstRequest) {
+  sim.bus.Add<Family4Station>(std::uint8_t{5}, std::uint8_t{9}, std::uint8_t{48});
+  EXPECT_TRUE(Identify(5).succeeded());
+  EXPECT_EQ(family, kFamilyLevelDevice);
+  EXPECT_EQ(identity, (DeviceIdentity{15, 1, 9, 48, 0, 0}));
+  EXPECT_EQ(sim.bus.LoggedFrames(), std::vector{IdentifyRequest(5)});
+  EXPECT_TRUE(EngineWaits(sim.clock).empty());
+}
+
+TEST_F(Identification, DeviceAnsweringOnlyTheSecondRequestIsAccepted) {
+  Family2Station& station = sim.bus.Add<Family2Station>(std::uint8_t{250});
+  station.SetFaults({.silent = true});
+  HookedClock clock(sim.clock, [&](int) { station.ClearFaults(); });
+  EXPECT_TRUE(Identify(250, clock).succeeded());
+  EXPECT_EQ(family, kFamilySwitchDevice);
+  EXPECT_EQ(sim.bus.LoggedFrames(), (std::vector{IdentifyRequest(250), IdentifyRequest(250)}));
+  EXPECT_EQ(EngineWaits(sim.clock), std::vector{500});
+}
+
+TEST_F(Identification, SilenceThroughBothAttemptsIsMessage51) {
+  sim.bus.Add<Family1Station>(std::uint8_t{1}).SetFaults({.silent = true});
+  const EngineOutcome outcome = Identify(1);
+  EXPECT_EQ(outcome.message, kMsgNoAnswer);
+  EXPECT_EQ(family, kFamilyNone);
+  EXPECT_EQ(sim.bus.LoggedFrames(), (std::vector{IdentifyRequest(1), IdentifyRequest(1)}));
+  EXPECT_EQ(EngineWaits(sim.clock), std::vector{500});
+}
+
+TEST_F(Identification, BroadcastAddressGetsNoReplyAndGivesUpAfterAboutOneAndAHalfSeconds) {
+  sim.bus.Add<Family1Station>(std::uint8_t{1});
+  const auto start = sim.clock.Now();
+  EXPECT_EQ(Identify(0).message, kMsgNoAnswer);
+  EXPECT_EQ(sim.bus.LoggedFrames(), (std::vector{IdentifyRequest(0), IdentifyRequest(0)}));
+  // Each broadcast waits out the read time-out, and the retry pause lies between them.
+  EXPECT_EQ(EngineWaits(sim.clock), (std::vector{500, 500, 500}));
+  EXPECT_GE(sim.clock.Now() - start, std::chrono::milliseconds(1500));
+}
+
+TEST_F(Identification, KnownDeviceWithRefusedVersionIsMessage52AndKeepsTheIdentity) {
+  sim.bus.Add<Family1Station>(std::uint8_t{1}, std::uint8_t{21});
+  const EngineOutcome outcome = Identify(1);
+  EXPECT_EQ(outcome.message, kMsgNotSupported);
+  EXPECT_EQ(family, kFamilyNone);
+  EXPECT_EQ(identity, (DeviceIdentity{12, 1, 5, 21, 0, 0}));
+  EXPECT_TRUE(FamilyOf(identity).versionRefused());
+  // A refused identity is an answer: no second attempt.
+  EXPECT_EQ(sim.bus.LoggedFrames(), std::vector{IdentifyRequest(1)});
+}
+
+TEST_F(Identification, UnknownDeviceIsMessage52) {
+  Family2Station& station = sim.bus.Add<Family2Station>(std::uint8_t{9});
+  station.SetIdentity({11, 11, 1, 0, 0, 0});
+  EXPECT_EQ(Identify(9).message, kMsgNotSupported);
+  EXPECT_FALSE(FamilyOf(identity).versionRefused());
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/dialogs.h"
+#include "app/services.h"
+#include "settings/settings_store.h"
+#include "support/sim_fixture.h"
+
+namespace tarnwick::testing {
+
+enum class BoxKind { kError, kWarning, kOkCancel, kYesNo };
+
+struct ShownBox {
+  BoxKind kind;
+  QString text;
+};
+
+// Message boxes that record what they showed and answer from a queue. A
+// question nobody scripted fails the test and is answered Cancel / No.
+class ScriptedDialogs final : public Dialogs {
+ public:
+  void ShowError(const QString& text) override { boxes.push_back({BoxKind::kError, text}); }
+  void ShowWarning(const QString& text) override { boxes.push_back({BoxKind::kWarning, text}); }
+  bool AskOkCancel(const QString& text) override { return Answer(BoxKind::kOkCancel, text); }
+  bool ConfirmYesNo(const QString& text) override { return Answer(BoxKind::kYesNo, text); }
+
+  // The next question is answered OK / Yes (true) or Cancel / No (false).
+  void QueueAnswer(bool answer) { answers.push_back(answer); }
+
+  std::vector<QString> Errors() const { return TextsOf(BoxKind::kError); }
+  std::vector<QString> TextsOf(BoxKind kind) const {
+    std::vector<QString> texts;
+    for (const auto& box : boxes) {
+      if (box.kind == kind) texts.push_back(box.text);
+    }
+    return texts;
+  }
+
+  std::vector<ShownBox> boxes;
+  std::deque<bool> answers;
+
+ private:
+  bool Answer(BoxKind kind, const QString& text) {
+    boxes.push_back({kind, text});
+    if (answers.empty()) {
+      ADD_FAILURE() << "unscripted question: " << text.toStdString();
+      return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+// A settings store in memory that keeps each value's type, as the registry
+// does. `available = false` is a store that cannot be opened: nothing reads,
+// nothing is written.
+class MemorySettingsStore final : public SettingsStore {
+ public:
+  using Value = std::variant<std::int32_t, std::string>;
+
+  std::optional<std::int32_t> ReadInteger(std::string_view name) const override {
+    const Value* value = Find(name);
+    if (!value || !std::holds_alternative<std::int32_t>(*value)) return std::nullopt;
+    return std::get<std::int32_t>(*value);
+  }
+  std::optional<std::string> ReadString(std::string_view name) const override {
+    const Value* value = Find(name);
+    if (!value || !std::holds_alternative<std::string>(*value)) return std::nullopt;
+    return std::get<std::string>(*value);
+  }
+  bool WriteInteger(std::string_view name, std::int32_t value) override {
+    if (!available) return false;
+    values[std::string(name)] = value;
+    return true;
+  }
+  bool WriteString(std::string_view name, std::string_view value) override {
+    if (!available) return false;
+    values[std::string(name)] = std::string(value);
+    return true;
+  }
+
+  std::map<std::string, Value, std::less<>> values;
+  bool available = true;
+
+ private:
+  const Value* Find(std::string_view name) const {
+    if (!available) return nullptr;
+    const auto it = values.find(name);
+    return it == values.end() ? nullptr : &it->second;
+  }
+};
+
+// Everything a TMainForm needs, faked: the simulated bus on COM<kSimCom> with
+// its virtual clock (attached to the bus link), scripted dialogs and settings
+// in memory that point the console at the simulated port.
+struct FakeServices {
+  SimEnvironment sim;
+  ScriptedDialogs dialogs;
+  MemorySettingsStore settings;
+
+  FakeServices() { settings.values["COM-Port"] = SimEnvironment::kSimCom; }
+
+  ConsoleServices Services() { return {sim.clock, sim.factory, settings, dialogs}; }
+};
+
+}  // namespace tarnwick::testing
