@@ -1,5 +1,7 @@
 #include "app/tmain_form.h"
 
+#include <QLayout>
+
 #include "app/fonts.h"
 #include "app/svg_pictures.h"
 #include "app/tform2.h"
@@ -30,6 +32,9 @@ TMainForm::TMainForm(ConsoleServices services, QStringList arguments, QWidget* p
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   ShowSvgPictures(this);
   ConnectShellMenus();
+  ConnectSession();
+  ConnectSwitchDiagram();
+  ConnectUnitMenu();
   FormCreate(arguments);
 }
 

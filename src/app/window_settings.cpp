@@ -30,6 +30,7 @@ void TMainForm::LoadSettings() {
   MarkLanguage();
   comPortNumber_ = settings.comPortNumber;
   pressureUnit_ = settings.pressureUnit;
+  MarkPressureUnit(settings.pressureUnit);
   PlaceWindow(settings.mainLeft, settings.mainTop);
 }
 

@@ -20,14 +20,14 @@ const char* TypeName(const nlohmann::json& value) {
 
 nlohmann::json LoadJsonFile(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) throw FileError("cannot read " + path.string());
+  if (!file) throw FileError("cannot be read");
   try {
     return nlohmann::json::parse(file);
   } catch (const nlohmann::json::parse_error& error) {
     // The library's text starts with its own error id; keep only the reason.
     const std::string what = error.what();
     const auto reason = what.find("parse error");
-    throw FileError(path.string() + " is not valid JSON: " +
+    throw FileError("not valid JSON: " +
                     (reason == std::string::npos ? what : what.substr(reason)));
   }
 }

@@ -109,9 +109,11 @@ float ReadPoint(const JsonObject& sw, const std::string& name, const PointContex
       const std::string shownText =
           FormatFixed(shown, context.decimals, kPanelPrecision, '.');
       if (ShownPressure(given, context.unit, context.decimals) != shownText) {
-        sw.Fail(name, "\"" + shownText + "\" " + std::string(PressureUnitText(context.unit)) +
-                          " does not match " + sw.KeyPath(barKey) + " " +
-                          FormatGeneral(given, '.') + " bar; change one and remove the other");
+        const std::string unitText(PressureUnitText(context.unit));
+        sw.Fail(name, "\"" + shownText + "\" " + unitText + " and " + sw.KeyPath(barKey) + " " +
+                          FormatGeneral(given, '.') + " bar (" +
+                          ShownPressure(given, context.unit, context.decimals) + " " + unitText +
+                          ") differ; keep only one of them");
       }
       bar = given;
     }
@@ -145,8 +147,8 @@ std::uint8_t ReadDelay(const JsonObject& sw, const std::string& name, int family
                         FormatGeneral(DelayStepsToSeconds(family, kByteMax), '.') + " seconds");
     }
     if (steps && *steps != static_cast<long long>(fromSeconds)) {
-      sw.Fail(name, FormatGeneral(seconds, '.') + " s does not match " + sw.KeyPath(stepsKey) +
-                        " " + std::to_string(*steps) + "; change one and remove the other");
+      sw.Fail(name, FormatGeneral(seconds, '.') + " s and " + sw.KeyPath(stepsKey) + " " +
+                        std::to_string(*steps) + " differ; keep only one of them");
     }
     steps = static_cast<long long>(fromSeconds);
   }

@@ -206,7 +206,9 @@ void TMainForm::ShowFamily4View() {
   ui->DeviceInformationGroupBox->setTitle(
       QString::fromUtf8(FamilyModelName(kFamilyLevelDevice).data()));
   const SwitchTabLayout layout{
-      .tab = true, .delayGroup = DelayPanelAvailable(kFamilyLevelDevice, deviceIdentity_)};
+      .tab = true,
+      .delayGroup = DelayPanelAvailable(kFamilyLevelDevice, deviceIdentity_),
+      .unit = QString()};
   LayOutSwitchTabs(*this, *ui, layout, layout, DelayCaptionTexts(*this, deviceFamily_));
   ShowDeviceRows(*ui, kFamilyLevelDevice, PressureUnitQText());
   ui->Morvik_unit_label->show();
