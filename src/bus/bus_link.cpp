@@ -9,7 +9,8 @@
 namespace tarnwick {
 namespace {
 
-constexpr std::array<std::int32_t, 8> kBaudRates{1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+constexpr std::array<std::int32_t, 8> kBaudRates{1200,  2400,  4800,  9600,
+                                                 19200, 38400, 57600, 115200};
 constexpr int kMinPort = 1;
 constexpr int kMaxPort = 256;
 constexpr int kExceptionReplyLength = 5;
@@ -131,18 +132,30 @@ BusResult BusTransfer(std::span<std::uint8_t> buffer, int requestLength, int rep
 
 const char* BusResultName(BusResult result) {
   switch (result) {
-    case kBusOk: return "success";
-    case -1: return "port not opened or not prepared";
-    case kBusWriteFailed: return "write failed";
-    case kBusReadFailed: return "read failed";
-    case kBusNoAnswer: return "no answer";
-    case kBusBadReply: return "bad reply";
-    case kBusExceptionFunction: return "device exception 1 (function)";
-    case kBusExceptionAddress: return "device exception 2 (address)";
-    case kBusExceptionValue: return "device exception 3 (value)";
-    case kBusExceptionDevice: return "device exception 32 (device)";
-    case kBusBroadcastSent: return "broadcast sent";
-    default: return "unknown result";
+    case kBusOk:
+      return "success";
+    case -1:
+      return "port not opened or not prepared";
+    case kBusWriteFailed:
+      return "write failed";
+    case kBusReadFailed:
+      return "read failed";
+    case kBusNoAnswer:
+      return "no answer";
+    case kBusBadReply:
+      return "bad reply";
+    case kBusExceptionFunction:
+      return "device exception 1 (function)";
+    case kBusExceptionAddress:
+      return "device exception 2 (address)";
+    case kBusExceptionValue:
+      return "device exception 3 (value)";
+    case kBusExceptionDevice:
+      return "device exception 32 (device)";
+    case kBusBroadcastSent:
+      return "broadcast sent";
+    default:
+      return "unknown result";
   }
 }
 

@@ -1,10 +1,11 @@
+#include "bus/bus_link.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
 #include "bus/bus_crc.h"
-#include "bus/bus_link.h"
 #include "bus/commands.h"
 #include "bus/virtual_clock.h"
 #include "scripted_port.h"
@@ -194,40 +195,67 @@ TEST_P(ResultCodeTest, ExchangeGivesTheResultAndWaits) {
 INSTANTIATE_TEST_SUITE_P(
     AllRows, ResultCodeTest,
     ::testing::Values(
-        ResultRow{"success", [](PortScript& s) { s.reply = WithCrc({0xFA, 0x1E, 1, 2, 3, 4}); },
-                  kBusOk, {1}},
-        ResultRow{"purge_fails", [](PortScript& s) { s.purgeFails = true; }, kBusNotPrepared,
-                  {500}},
-        ResultRow{"short_write", [](PortScript& s) { s.writeResult = 3; }, kBusWriteFailed,
-                  {1, 500}},
-        ResultRow{"read_fails", [](PortScript& s) { s.readFails = true; }, kBusReadFailed,
-                  {1, 500}},
+        ResultRow{"success",
+                  [](PortScript& s) {
+                    s.reply = WithCrc({0xFA, 0x1E, 1, 2, 3, 4});
+                  },
+                  kBusOk,
+                  {1}},
+        ResultRow{
+            "purge_fails", [](PortScript& s) { s.purgeFails = true; }, kBusNotPrepared, {500}},
+        ResultRow{
+            "short_write", [](PortScript& s) { s.writeResult = 3; }, kBusWriteFailed, {1, 500}},
+        ResultRow{
+            "read_fails", [](PortScript& s) { s.readFails = true; }, kBusReadFailed, {1, 500}},
         ResultRow{"only_the_echo", [](PortScript& s) { s.reply = {}; }, kBusNoAnswer, {1}},
         ResultRow{"nothing_at_all",
                   [](PortScript& s) {
                     s.echo = false;
                     s.reply = {};
                   },
-                  kBusNoAnswer, {1}},
-        ResultRow{"four_bytes", [](PortScript& s) { s.reply = {0xFA, 0x1E, 0x00, 0x00}; },
-                  kBusBadReply, {1}},
+                  kBusNoAnswer,
+                  {1}},
+        ResultRow{"four_bytes",
+                  [](PortScript& s) {
+                    s.reply = {0xFA, 0x1E, 0x00, 0x00};
+                  },
+                  kBusBadReply,
+                  {1}},
         ResultRow{"wrong_crc_byte",
                   [](PortScript& s) {
                     s.reply = WithCrc({0xFA, 0x1E, 1, 2, 3, 4});
                     s.reply.back() ^= 0x01;
                   },
-                  kBusBadReply, {1}},
-        ResultRow{"exception_2", [](PortScript& s) { s.reply = WithCrc({0xFA, 0x9E, 2}); },
-                  kBusExceptionAddress, {1}},
-        ResultRow{"exception_32", [](PortScript& s) { s.reply = WithCrc({0xFA, 0x9E, 32}); },
-                  kBusExceptionDevice, {1}},
+                  kBusBadReply,
+                  {1}},
+        ResultRow{"exception_2",
+                  [](PortScript& s) {
+                    s.reply = WithCrc({0xFA, 0x9E, 2});
+                  },
+                  kBusExceptionAddress,
+                  {1}},
+        ResultRow{"exception_32",
+                  [](PortScript& s) {
+                    s.reply = WithCrc({0xFA, 0x9E, 32});
+                  },
+                  kBusExceptionDevice,
+                  {1}},
         ResultRow{"unknown_exception_7",
-                  [](PortScript& s) { s.reply = WithCrc({0xFA, 0x9E, 7}); }, kBusBadReply, {1}},
+                  [](PortScript& s) {
+                    s.reply = WithCrc({0xFA, 0x9E, 7});
+                  },
+                  kBusBadReply,
+                  {1}},
         ResultRow{"five_bytes_not_an_exception",
-                  [](PortScript& s) { s.reply = WithCrc({0xFA, 0x1E, 2}); }, kBusOk, {1}},
+                  [](PortScript& s) {
+                    s.reply = WithCrc({0xFA, 0x1E, 2});
+                  },
+                  kBusOk,
+                  {1}},
         ResultRow{"garbage_only_after_echo",
                   [](PortScript& s) { s.reply = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55}; },
-                  kBusBadReply, {1}}),
+                  kBusBadReply,
+                  {1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BusLinkTest, BroadcastIsWrittenThenWaitsAndReadsNothing) {
