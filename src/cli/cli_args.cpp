@@ -49,8 +49,8 @@ long long CliArgs::Integer(const std::string& name, long long fallback, long lon
     throw UsageError("option '--" + name + "' needs a whole number, not '" + *text + "'");
   }
   if (value < min || value > max) {
-    throw UsageError("option '--" + name + "' must lie between " + std::to_string(min) +
-                     " and " + std::to_string(max));
+    throw UsageError("option '--" + name + "' must lie between " + std::to_string(min) + " and " +
+                     std::to_string(max));
   }
   return value;
 }

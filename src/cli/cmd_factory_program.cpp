@@ -3,6 +3,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/cli_link.h"
+#include "cli/cli_observer.h"
 #include "cli/commands.h"
 #include "cli/factory_progress.h"
 #include "cli/factory_values_file.h"
@@ -31,9 +32,9 @@ int RunFactoryProgram(const std::vector<std::string>& words) {
   const auto last = static_cast<std::uint8_t>(args.RequiredInteger("to", 0, 255));
   const std::string valuesPath = args.Required("values");
   const bool writeSerialNumbers = args.Has("serial");
-  const auto firstSerial = static_cast<std::int32_t>(
-      args.Integer("serial", 0, std::numeric_limits<std::int32_t>::min(),
-                   std::numeric_limits<std::int32_t>::max()));
+  const auto firstSerial =
+      static_cast<std::int32_t>(args.Integer("serial", 0, std::numeric_limits<std::int32_t>::min(),
+                                             std::numeric_limits<std::int32_t>::max()));
   CliLink link(args.Required("port"));
 
   FactoryProgramInputs inputs;
@@ -49,12 +50,15 @@ int RunFactoryProgram(const std::vector<std::string>& words) {
 
   std::string openError;
   if (!link.Open(openError)) return ReportOpenFailure(openError);
+  CliObserver observer(0);
   FactoryProgress progress;
-  const EngineOutcome outcome = ProgramAddressRange(inputs, link.clock(), progress);
+  const EngineOutcome outcome = ProgramAddressRange(
+      inputs, link.clock(), observer,
+      [&progress](RangePass pass, std::uint8_t address) { progress.Served(pass, address); });
   link.Close();
   if (!outcome.succeeded()) return ReportFailure(outcome);
 
-  const std::vector<int>& stations = progress.transferStations();
+  const std::vector<int>& stations = progress.transferred();
   nlohmann::ordered_json summary{{"programmed", stations}};
   if (writeSerialNumbers) summary["serialNumbers"] = SerialNumbers(firstSerial, stations.size());
   PrintJson(summary);

@@ -25,8 +25,7 @@ int RunLive(const std::vector<std::string>& words) {
   const CliArgs args(words, {"port", "address", "unit", "count", "retry-no-switch"}, {});
   const std::uint8_t address = AddressOption(args);
   const PressureUnit unit = UnitOption(args);
-  const long long count =
-      args.Integer("count", kUntilStopped, 1, std::numeric_limits<int>::max());
+  const long long count = args.Integer("count", kUntilStopped, 1, std::numeric_limits<int>::max());
   CliObserver observer(RetryNoSwitchOption(args));
   CliLink link(args.Required("port"));
   StopSignal stop;

@@ -18,8 +18,8 @@ std::string OrderText(const ProgramRequest& request, int switchNumber) {
   const SwitchProgramValues& sw =
       switchNumber == 1 ? request.inputs.switch1 : request.inputs.switch2;
   return MessageText(kLanguageEnglish, kMsgHighNotAboveLow) + " (switch" +
-         std::to_string(switchNumber) + ": high " + FormatGeneral(sw.highBar, '.') +
-         " bar, low " + FormatGeneral(sw.lowBar, '.') + " bar)";
+         std::to_string(switchNumber) + ": high " + FormatGeneral(sw.highBar, '.') + " bar, low " +
+         FormatGeneral(sw.lowBar, '.') + " bar)";
 }
 
 }  // namespace

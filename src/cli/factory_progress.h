@@ -1,37 +1,25 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
-#include "cli/cli_observer.h"
+#include "programming/program_address_range.h"
 
 namespace tarnwick::cli {
 
-// Follows the factory programming of an address range: which of its three
-// passes runs (announce, write, transfer), taken from the progress positions
-// the engine sets at each pass's start, and which station it talks to, taken
-// from the frames it sends. Prints one JSON line per station and pass when the
-// first frame to that station in that pass goes out.
-class FactoryProgress final : public CliObserver {
+// Follows the factory programming of an address range: one JSON line per
+// address and pass as the engine reports it served,
+//   {"pass":2,"step":"write","address":4}
+// and the addresses the last pass (the transfer) has served.
+class FactoryProgress {
  public:
-  FactoryProgress();
-  FactoryProgress(const FactoryProgress&) = delete;
-  FactoryProgress& operator=(const FactoryProgress&) = delete;
-  ~FactoryProgress() override;
+  void Served(RangePass pass, std::uint8_t address);
 
-  void SetProgress(int position) override;
-
-  // The stations the transfer pass has reached, in order: after a successful
-  // run, every station of the range.
-  const std::vector<int>& transferStations() const { return transferStations_; }
+  // After a successful run, every address of the range in order.
+  const std::vector<int>& transferred() const { return transferred_; }
 
  private:
-  void OnFrameSent(std::span<const std::uint8_t> frame);
-
-  int pass_ = 0;
-  int lastAddress_ = -1;
-  std::vector<int> transferStations_;
+  std::vector<int> transferred_;
 };
 
 }  // namespace tarnwick::cli

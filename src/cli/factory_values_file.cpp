@@ -20,8 +20,10 @@ FactorySwitchValues ReadSwitch(const JsonObject& sw) {
   values.functionCode = *EncodeFunctionCode(ReadSelection(sw, false));
   values.highBar = sw.Float("highBar");
   values.lowBar = sw.Float("lowBar");
-  values.closingDelaySteps = static_cast<std::uint8_t>(sw.Integer("closingDelaySteps", 0, kByteMax));
-  values.openingDelaySteps = static_cast<std::uint8_t>(sw.Integer("openingDelaySteps", 0, kByteMax));
+  values.closingDelaySteps =
+      static_cast<std::uint8_t>(sw.Integer("closingDelaySteps", 0, kByteMax));
+  values.openingDelaySteps =
+      static_cast<std::uint8_t>(sw.Integer("openingDelaySteps", 0, kByteMax));
   return values;
 }
 
@@ -37,7 +39,8 @@ FactoryProgramInputs ParseFactoryValues(const nlohmann::json& json) {
   inputs.temperatureRangeMin = temperature.Float("min");
   inputs.temperatureRangeMax = temperature.Float("max");
   inputs.analogOutSelected = file.Boolean("analogOutput");
-  inputs.windowHysteresis = static_cast<std::uint8_t>(file.Integer("windowHysteresis", 0, kByteMax));
+  inputs.windowHysteresis =
+      static_cast<std::uint8_t>(file.Integer("windowHysteresis", 0, kByteMax));
   inputs.switch1 = ReadSwitch(file.Object("switch1"));
   inputs.switch2 = ReadSwitch(file.Object("switch2"));
   return inputs;

@@ -5,34 +5,11 @@
 #include "bus/bus_log.h"
 
 namespace tarnwick::cli {
-namespace {
-
-bool traceEnabled = false;
-SentFrameWatcher sentWatcher;
-
-void Install() {
-  if (!traceEnabled && !sentWatcher) {
-    SetBusFrameLogger(nullptr);
-    return;
-  }
-  SetBusFrameLogger([](FrameDirection direction, std::span<const std::uint8_t> bytes) {
-    if (traceEnabled) {
-      std::cerr << (direction == FrameDirection::kSent ? "> " : "< ") << HexBytes(bytes) << '\n';
-    }
-    if (sentWatcher && direction == FrameDirection::kSent) sentWatcher(bytes);
-  });
-}
-
-}  // namespace
 
 void EnableFrameTrace() {
-  traceEnabled = true;
-  Install();
-}
-
-void WatchSentFrames(SentFrameWatcher watcher) {
-  sentWatcher = std::move(watcher);
-  Install();
+  SetBusFrameLogger([](FrameDirection direction, std::span<const std::uint8_t> bytes) {
+    std::cerr << (direction == FrameDirection::kSent ? "> " : "< ") << HexBytes(bytes) << '\n';
+  });
 }
 
 }  // namespace tarnwick::cli

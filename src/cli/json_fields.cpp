@@ -4,6 +4,8 @@
 #include <fstream>
 #include <limits>
 
+#include "view/number_text.h"
+
 namespace tarnwick::cli {
 namespace {
 
@@ -19,6 +21,9 @@ const char* TypeName(const nlohmann::json& value) {
 }  // namespace
 
 nlohmann::json LoadJsonFile(const std::filesystem::path& path) {
+  // A directory opens like a file here and then reads as empty input.
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) throw FileError("is a directory, not a file");
   std::ifstream file(path, std::ios::binary);
   if (!file) throw FileError("cannot be read");
   try {
@@ -43,7 +48,9 @@ bool JsonObject::Has(std::string_view key) const { return value_.contains(key); 
 
 bool JsonObject::HasValue(std::string_view key) const { return Has(key) && !Member(key).is_null(); }
 
-bool JsonObject::IsString(std::string_view key) const { return Has(key) && Member(key).is_string(); }
+bool JsonObject::IsString(std::string_view key) const {
+  return Has(key) && Member(key).is_string();
+}
 
 std::string JsonObject::KeyPath(std::string_view key) const {
   return path_.empty() ? std::string(key) : path_ + "." + std::string(key);
@@ -67,7 +74,9 @@ JsonObject JsonObject::Object(std::string_view key) const {
 
 bool JsonObject::Boolean(std::string_view key) const {
   const nlohmann::json& member = Member(key);
-  if (!member.is_boolean()) Fail(key, std::string("must be true or false, not ") + TypeName(member));
+  if (!member.is_boolean()) {
+    Fail(key, std::string("must be true or false, not ") + TypeName(member));
+  }
   return member.get<bool>();
 }
 
@@ -89,19 +98,27 @@ float JsonObject::Float(std::string_view key) const {
 
 long long JsonObject::Integer(std::string_view key, long long min, long long max) const {
   const nlohmann::json& member = Member(key);
+  const std::string range =
+      "must lie between " + std::to_string(min) + " and " + std::to_string(max);
+  if (member.is_number_float()) {
+    // 25.0 is as whole as 25; a program writing the file may not tell them apart.
+    const double value = member.get<double>();
+    if (value != std::trunc(value)) {
+      Fail(key, "must be a whole number, not " + FormatGeneral(value, '.'));
+    }
+    if (value < static_cast<double>(min) || value > static_cast<double>(max)) Fail(key, range);
+    return static_cast<long long>(value);
+  }
   if (!member.is_number_integer()) {
-    Fail(key, std::string("must be a whole number, not ") +
-                  (member.is_number() ? "a fraction" : TypeName(member)));
+    Fail(key, std::string("must be a whole number, not ") + TypeName(member));
   }
   // Unsigned values above the signed range would wrap in get<long long>().
   if (member.is_number_unsigned() &&
       member.get<unsigned long long>() > static_cast<unsigned long long>(max)) {
-    Fail(key, "must lie between " + std::to_string(min) + " and " + std::to_string(max));
+    Fail(key, range);
   }
   const long long value = member.get<long long>();
-  if (value < min || value > max) {
-    Fail(key, "must lie between " + std::to_string(min) + " and " + std::to_string(max));
-  }
+  if (value < min || value > max) Fail(key, range);
   return value;
 }
 

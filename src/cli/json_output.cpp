@@ -6,9 +6,12 @@
 namespace tarnwick::cli {
 
 nlohmann::ordered_json IdentityJson(const DeviceIdentity& identity) {
-  return {{"class", identity.Class},          {"group", identity.Group},
-          {"versionMajor", identity.VersionMajor}, {"versionMinor", identity.VersionMinor},
-          {"spare1", identity.Spare1},        {"spare2", identity.Spare2}};
+  return {{"class", identity.Class},
+          {"group", identity.Group},
+          {"versionMajor", identity.VersionMajor},
+          {"versionMinor", identity.VersionMinor},
+          {"spare1", identity.Spare1},
+          {"spare2", identity.Spare2}};
 }
 
 void PrintJson(const nlohmann::ordered_json& object) { std::cout << object.dump() << std::endl; }

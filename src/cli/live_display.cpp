@@ -31,9 +31,12 @@ LiveDisplay::LiveDisplay(const DeviceReadout& readout, PressureUnit unit)
 nlohmann::ordered_json LiveDisplay::SwitchState(std::size_t output) const {
   if (!present_[output]) return nullptr;
   switch (shown_[output]) {
-    case OutputState::kOpen: return "open";
-    case OutputState::kClosed: return "closed";
-    case OutputState::kUnchanged: break;
+    case OutputState::kOpen:
+      return "open";
+    case OutputState::kClosed:
+      return "closed";
+    case OutputState::kUnchanged:
+      break;
   }
   return nullptr;
 }
@@ -46,9 +49,10 @@ nlohmann::ordered_json LiveDisplay::Line(int tick, const LiveReading& reading) {
   line["tick"] = tick;
   if (family_ == kFamilyLevelDevice) {
     // The level channel is shown as read, in the device's own unit.
-    line["value"] = reading.value ? nlohmann::ordered_json(FormatFixed(
-                                        *reading.value, decimals_, kPanelPrecision, '.'))
-                                  : nlohmann::ordered_json(nullptr);
+    line["value"] =
+        reading.value
+            ? nlohmann::ordered_json(FormatFixed(*reading.value, decimals_, kPanelPrecision, '.'))
+            : nlohmann::ordered_json(nullptr);
     const auto unit = LevelUnitText(levelUnitIndex_);
     line["unit"] = unit ? nlohmann::ordered_json(*unit) : nlohmann::ordered_json(nullptr);
   } else if (reading.value) {

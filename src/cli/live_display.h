@@ -2,9 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
-
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "device/device_readout.h"
 #include "live/live_reading.h"

@@ -34,7 +34,14 @@ constexpr const char* kUsage =
     "Exit status: 0 success, 1 failure (message on stderr), 2 usage mistake.\n"
     "--trace logs every frame in hex on stderr.\n";
 
+constexpr int kExitUsage = 2;
+
 using Command = std::function<int(const std::vector<std::string>&)>;
+
+int UsageMistake(const std::string& what) {
+  std::cerr << "tarnwick-cli: " << what << "\n\n" << kUsage;
+  return kExitUsage;
+}
 
 }  // namespace
 
@@ -44,10 +51,11 @@ int main(int argc, char** argv) {
     tarnwick::cli::EnableFrameTrace();
     words.erase(words.begin());
   }
-  if (words.empty() || words.front() == "--help" || words.front() == "help") {
+  if (!words.empty() && (words.front() == "--help" || words.front() == "help")) {
     std::cout << kUsage;
-    return words.empty() ? 2 : 0;
+    return 0;
   }
+  if (words.empty()) return UsageMistake("no command given");
 
   const std::map<std::string, Command> commands{
       {"identify", tarnwick::cli::RunIdentify},
@@ -57,14 +65,10 @@ int main(int argc, char** argv) {
       {"factory-program", tarnwick::cli::RunFactoryProgram},
   };
   const auto command = commands.find(words.front());
-  if (command == commands.end()) {
-    std::cerr << "tarnwick-cli: unknown command '" << words.front() << "'\n" << kUsage;
-    return 2;
-  }
+  if (command == commands.end()) return UsageMistake("unknown command '" + words.front() + "'");
   try {
     return command->second({words.begin() + 1, words.end()});
   } catch (const tarnwick::cli::UsageError& error) {
-    std::cerr << "tarnwick-cli: " << error.what() << '\n';
-    return 2;
+    return UsageMistake(error.what());
   }
 }

@@ -35,8 +35,8 @@ DeviceIdentity ReadIdentity(const JsonObject& id) {
   const auto byte = [&id](const char* key) {
     return static_cast<std::uint8_t>(id.Integer(key, 0, kByteMax));
   };
-  DeviceIdentity identity{byte("class"), byte("group"), byte("versionMajor"), byte("versionMinor"),
-                          0, 0};
+  DeviceIdentity identity{
+      byte("class"), byte("group"), byte("versionMajor"), byte("versionMinor"), 0, 0};
   if (id.Has("spare1")) identity.Spare1 = byte("spare1");
   if (id.Has("spare2")) identity.Spare2 = byte("spare2");
   return identity;
@@ -78,14 +78,21 @@ double ShownValue(const JsonObject& sw, const std::string& key) {
 // instead of having its value quietly replaced.
 void CheckEntryLimits(const JsonObject& sw, const std::string& key, float bar,
                       const PointContext& context) {
-  const SwitchPointContext entry{SwitchPointEdit::kSwitch1, context.unit, context.family,
-                                 context.rangeMaxShown, kLimitTestDecimals, '.'};
+  const SwitchPointContext entry{SwitchPointEdit::kSwitch1, context.unit,       context.family,
+                                 context.rangeMaxShown,     kLimitTestDecimals, '.'};
   const float shown = PressureToShown(bar, context.unit);
+  const std::string asShown =
+      FormatGeneral(shown, '.') + " " + std::string(PressureUnitText(context.unit));
   const std::string asGiven = FormatFixed(shown, kLimitTestDecimals, kEditPrecision, '.');
+  // Beyond the edit's digits the console writes an exponent, which its entry
+  // rules would read as other digits altogether.
+  if (asGiven.find('E') != std::string::npos) {
+    sw.Fail(key, asShown + " is too large: the console takes at most " +
+                     std::to_string(kEditPrecision) + " digits before the decimal point");
+  }
   const std::string accepted = NormaliseSwitchPoint(asGiven, entry);
   if (accepted != asGiven) {
-    sw.Fail(key, FormatGeneral(shown, '.') + " " + std::string(PressureUnitText(context.unit)) +
-                     " lies outside what the console accepts (it would make it " +
+    sw.Fail(key, asShown + " lies outside what the console accepts (it would make it " +
                      FormatGeneral(ParseNumber(accepted, '.'), '.') + ")");
   }
 }
@@ -106,8 +113,7 @@ float ReadPoint(const JsonObject& sw, const std::string& name, const PointContex
     bar = PressureToBar(static_cast<float>(shown), context.unit);
     if (hasBar) {
       const float given = sw.Float(barKey);
-      const std::string shownText =
-          FormatFixed(shown, context.decimals, kPanelPrecision, '.');
+      const std::string shownText = FormatFixed(shown, context.decimals, kPanelPrecision, '.');
       if (ShownPressure(given, context.unit, context.decimals) != shownText) {
         const std::string unitText(PressureUnitText(context.unit));
         sw.Fail(name, "\"" + shownText + "\" " + unitText + " and " + sw.KeyPath(barKey) + " " +
@@ -115,7 +121,9 @@ float ReadPoint(const JsonObject& sw, const std::string& name, const PointContex
                           ShownPressure(given, context.unit, context.decimals) + " " + unitText +
                           ") differ; keep only one of them");
       }
-      bar = given;
+      // Both as read: the device holds it, and the console would leave an
+      // edit nobody touched as it is, limits or not.
+      return given;
     }
   } else {
     bar = sw.Float(barKey);
@@ -175,9 +183,9 @@ ProgramRequest ParseProgramRequest(const nlohmann::json& json) {
   target.identity = ReadIdentity(file.Object("identity"));
   target.family = ReadFamily(file, target.identity);
   target.sessionAddress = kDefaultBusAddress;
-  target.serialNumber = static_cast<std::int32_t>(file.Integer(
-      "serialNumber", std::numeric_limits<std::int32_t>::min(),
-      std::numeric_limits<std::int32_t>::max()));
+  target.serialNumber = static_cast<std::int32_t>(
+      file.Integer("serialNumber", std::numeric_limits<std::int32_t>::min(),
+                   std::numeric_limits<std::int32_t>::max()));
   request.unit = ReadUnit(file);
 
   PointContext context{target.family, request.unit, kStartPressureDecimals, 0.0F};

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <array>
-#include <optional>
-
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "programming/program_and_read_back.h"
 #include "programming/programming_inputs.h"

@@ -4,19 +4,11 @@
 #include "cli/shown_values.h"
 #include "cli/switch_words.h"
 #include "device/identification.h"
+#include "view/panel_captions.h"
 #include "view/readout_text.h"
 
 namespace tarnwick::cli {
 namespace {
-
-const char* DeviceName(int family) {
-  switch (family) {
-    case kFamilyPressureSwitch: return "LX-60 MB";
-    case kFamilySwitchDevice: return "QM-4 KX";
-    case kFamilyLevelDevice: return "Morvik";
-    default: return "";
-  }
-}
 
 nlohmann::ordered_json NullableWord(const char* word, bool known) {
   return known ? nlohmann::ordered_json(word) : nlohmann::ordered_json(nullptr);
@@ -59,12 +51,9 @@ nlohmann::ordered_json FactoryReadBackJson(const FactoryReadBack& back) {
   for (std::size_t n = 0; n < back.switches.size(); ++n) {
     const FactoryReadBack::Switch& s = back.switches[n];
     out["switch" + std::to_string(n + 1)] = {
-        {"highBar", JsonFloat(s.highBar)},
-        {"lowBar", JsonFloat(s.lowBar)},
-        {"outputTypeCode", s.outputTypeCode},
-        {"functionCode", s.functionCode},
-        {"closingDelaySteps", s.closingDelaySteps},
-        {"openingDelaySteps", s.openingDelaySteps},
+        {"highBar", JsonFloat(s.highBar)},          {"lowBar", JsonFloat(s.lowBar)},
+        {"outputTypeCode", s.outputTypeCode},       {"functionCode", s.functionCode},
+        {"closingDelaySteps", s.closingDelaySteps}, {"openingDelaySteps", s.openingDelaySteps},
     };
   }
   out["windowHysteresis"] = back.windowHysteresis;
@@ -88,7 +77,7 @@ nlohmann::ordered_json ReadoutJson(const DeviceReadout& readout, std::uint8_t se
 
   nlohmann::ordered_json out;
   out["family"] = family;
-  out["device"] = DeviceName(family);
+  out["device"] = FamilyModelName(family);
   out["address"] = sessionAddress;
   out["identity"] = IdentityJson(readout.identity);
   if (readout.attachedSwitch) {
@@ -111,7 +100,9 @@ nlohmann::ordered_json ReadoutJson(const DeviceReadout& readout, std::uint8_t se
   if (family == kFamilyLevelDevice) out["levelUnit"] = LevelUnitJson(readout.levelUnitIndex);
   out["switch1"] = SwitchJson(readout, readout.switches[0], unit, decimals);
   out["switch2"] = SwitchJson(readout, readout.switches[1], unit, decimals);
-  if (readout.factoryReadBack) out["factoryReadBack"] = FactoryReadBackJson(*readout.factoryReadBack);
+  if (readout.factoryReadBack) {
+    out["factoryReadBack"] = FactoryReadBackJson(*readout.factoryReadBack);
+  }
   return out;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-
 #include <nlohmann/json.hpp>
 
 #include "device/device_readout.h"

@@ -24,7 +24,7 @@ sigset_t StopSignals() {
 
 StopSignal::StopSignal() {
   stopRequested = 0;
-  struct sigaction action{};
+  struct sigaction action {};
   action.sa_handler = OnStopSignal;
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, &previousInt_);

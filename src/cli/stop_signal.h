@@ -22,8 +22,8 @@ class StopSignal {
 
  private:
   sigset_t previousMask_{};
-  struct sigaction previousInt_{};
-  struct sigaction previousTerm_{};
+  struct sigaction previousInt_ {};
+  struct sigaction previousTerm_ {};
 };
 
 }  // namespace tarnwick::cli

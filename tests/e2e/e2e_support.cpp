@@ -1,13 +1,16 @@
 #include "e2e_support.h"
 
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -97,9 +100,29 @@ ProgramRun::~ProgramRun() {
   if (err_ >= 0) close(err_);
 }
 
+bool ProgramRun::WaitForLines(std::size_t count, int limitMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+  while (std::count(outSoFar_.begin(), outSoFar_.end(), '\n') < static_cast<long>(count)) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd ready{out_, POLLIN, 0};
+    if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
+    char chunk[512];
+    const ssize_t n = read(out_, chunk, sizeof chunk);
+    if (n == 0 || (n < 0 && errno != EINTR)) return false;
+    if (n > 0) outSoFar_.append(chunk, static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+void ProgramRun::Signal(int signal) const {
+  if (pid_ > 0) kill(pid_, signal);
+}
+
 ProgramResult ProgramRun::Finish() {
   ProgramResult result;
   if (pid_ <= 0) return result;
+  result.out = std::move(outSoFar_);
   Drain(out_, err_, result);
   int status = 0;
   waitpid(pid_, &status, 0);

@@ -51,12 +51,18 @@ class ProgramRun {
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
 
+  // Reads standard output until it holds `count` lines; false when the
+  // program ended or `limitMs` passed first. What was read stays part of
+  // Finish's result.
+  bool WaitForLines(std::size_t count, int limitMs);
+  void Signal(int signal) const;
   ProgramResult Finish();
 
  private:
   pid_t pid_ = -1;
   int out_ = -1;
   int err_ = -1;
+  std::string outSoFar_;
 };
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments);

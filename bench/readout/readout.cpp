@@ -1,0 +1,188 @@
+// Complete operations over a pseudo-terminal against tarnwick-sim at real
+// byte timing: each family's read-out as a read starts it (open with its
+// settling, identification, read-out, close) and the factory programming of
+// ten stations, each against the floor of what it sent and waited for.
+#include <stdlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bus/bus_link.h"
+#include "bus/functions.h"
+#include "bus/posix_serial_port.h"
+#include "device/identification.h"
+#include "device/readouts.h"
+#include "floor_recorder.h"
+#include "ports/port_table.h"
+#include "programming/program_address_range.h"
+#include "sim/sim_line.h"
+#include "support/sim_process.h"
+
+namespace {
+
+using namespace tarnwick;
+using bench::FloorRecorder;
+using bench::Millis;
+
+constexpr int kBaud = 9600;
+constexpr int kReadRuns = 5;
+constexpr int kFactoryRuns = 1;
+constexpr int kFactoryStations = 10;
+constexpr std::int32_t kFirstSerialNumber = 1000;
+constexpr double kRatioTarget = 1.05;
+
+// Nothing to show and nobody to ask: a programmer without a switch is a failed run.
+class QuietObserver final : public EngineObserver {
+ public:
+  void SetProgress(int) override {}
+  void AdvanceProgress(int) override {}
+  bool AskReadAgain() override { return false; }
+};
+
+// One operation on an open link.
+using Operation = std::function<bool(Clock& clock)>;
+
+struct Figures {
+  Millis taken;
+  Millis waits;
+  Millis wire;
+  Millis turnarounds;
+  int exchanges = 0;
+
+  Millis floor() const { return waits + wire + turnarounds; }
+  double ratio() const { return taken / floor(); }
+};
+
+// Runs `operation` `runs` times and keeps the run with the median ratio.
+bool Measure(const char* name, int com, int runs, const Operation& operation) {
+  FloorRecorder recorder(kBaud, kDefaultTurnaround);
+  LinuxPortTable table;
+  PosixSerialPortFactory factory(table);
+  TheBusLink().Attach(&factory, &recorder);
+  std::vector<Figures> measured;
+  bool ok = true;
+  for (int run = 0; run < runs && ok; ++run) {
+    recorder.Reset();
+    const auto start = std::chrono::steady_clock::now();
+    ok = BusOpen(com, kDefaultReadTimeoutMs, kBaud) == kBusOk && operation(recorder);
+    BusClose();
+    const Millis taken = std::chrono::steady_clock::now() - start;
+    if (recorder.unanswered() > 0) ok = false;
+    measured.push_back(
+        {taken, recorder.waits(), recorder.wire(), recorder.turnarounds(), recorder.exchanges()});
+  }
+  TheBusLink().Detach();
+  if (!ok) {
+    std::fprintf(stderr, "readout: %s failed (%d requests unanswered)\n", name,
+                 recorder.unanswered());
+    return false;
+  }
+  std::sort(measured.begin(), measured.end(),
+            [](const Figures& a, const Figures& b) { return a.ratio() < b.ratio(); });
+  const Figures& median = measured[measured.size() / 2];
+  std::printf(
+      "%-24s %4d exchanges  waits %8.1f ms  wire %7.1f ms  turnaround %5.1f ms  floor %8.1f ms  "
+      "taken %8.1f ms  ratio %.3f  %s\n",
+      name, median.exchanges, median.waits.count(), median.wire.count(), median.turnarounds.count(),
+      median.floor().count(), median.taken.count(), median.ratio(),
+      median.ratio() <= kRatioTarget ? "(met)" : "(MISSED)");
+  return true;
+}
+
+// A read as the console starts it, once the link is open.
+bool ReadOut(Clock& clock) {
+  QuietObserver observer;
+  DeviceIdentity identity;
+  int family = kFamilyNone;
+  if (!IdentifyDevice(kDefaultBusAddress, clock, identity, family).succeeded()) return false;
+  return ReadOutDevice(family, kDefaultBusAddress, identity, false, clock, observer).succeeded();
+}
+
+FactoryProgramInputs TenStations() {
+  FactoryProgramInputs in;
+  in.firstAddress = 1;
+  in.lastAddress = kFactoryStations;
+  in.pressureRangeMinBar = 0.0F;
+  in.pressureRangeMaxBar = 16.0F;
+  in.temperatureRangeMin = -25.0F;
+  in.temperatureRangeMax = 85.0F;
+  in.analogOutSelected = true;
+  in.switch1 = {.highBar = 8.0F, .lowBar = 6.0F, .functionCode = 1, .outputType = 2};
+  in.switch2 = {.highBar = 12.0F, .lowBar = 4.0F, .functionCode = 3, .outputType = 1};
+  in.windowHysteresis = 10;
+  in.writeSerialNumbers = true;
+  in.firstSerialNumber = kFirstSerialNumber;
+  return in;
+}
+
+bool FactoryProgram(Clock& clock) {
+  QuietObserver observer;
+  return ProgramAddressRange(TenStations(), clock, observer).succeeded();
+}
+
+std::vector<std::string> FactoryStations() {
+  std::vector<std::string> options;
+  for (int address = 1; address <= kFactoryStations; ++address) {
+    options.push_back("--station");
+    options.push_back("family=1,address=" + std::to_string(address));
+  }
+  return options;
+}
+
+bool MeasureAll() {
+  std::printf("readout: complete operations over pseudo-terminals, tarnwick-sim at %d baud\n",
+              kBaud);
+  std::printf(
+      "floor = every wait the engines and the link ask for (settling after the open, 1 ms before "
+      "each request,\n"
+      "        retry and status poll pauses) + the bytes of each exchange read back (the echo "
+      "overlaps the request)\n"
+      "        x 10 bits / %d baud + %.1f ms simulator turnaround per exchange\n",
+      kBaud, Millis(kDefaultTurnaround).count());
+  std::printf("target: taken / floor <= %.2f (median of %d read-outs, %d factory run)\n",
+              kRatioTarget, kReadRuns, kFactoryRuns);
+
+  struct ReadCase {
+    const char* name;
+    std::vector<std::string> options;
+  };
+  const std::vector<ReadCase> reads{
+      {"family 1 read-out", {"--family", "1"}},
+      {"family 2 read-out", {"--family", "2"}},
+      {"family 4 read-out", {"--family", "4"}},
+  };
+  bool ok = true;
+  for (const ReadCase& read : reads) {
+    const testing::SimProcess sim(TARNWICK_SIM_PROGRAM, read.options);
+    ok = Measure(read.name, sim.com(), kReadRuns, ReadOut) && ok;
+  }
+  const testing::SimProcess stations(TARNWICK_SIM_PROGRAM, FactoryStations());
+  ok = Measure("factory, 10 stations", stations.com(), kFactoryRuns, FactoryProgram) && ok;
+  return ok;
+}
+
+}  // namespace
+
+int main() {
+  // Publish the simulators' ports where no other program looks.
+  char directory[] = "/tmp/tarnwick-bench-XXXXXX";
+  if (mkdtemp(directory) == nullptr) {
+    std::perror("readout: mkdtemp");
+    return 1;
+  }
+  setenv("TARNWICK_PORTS_DIR", directory, 1);
+  int status = 1;
+  try {
+    status = MeasureAll() ? 0 : 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "readout: %s\n", e.what());
+  }
+  std::filesystem::remove_all(directory);
+  return status;
+}
