@@ -83,6 +83,8 @@ class TMainForm : public QMainWindow {
 
   // Device session and read-out (src/device/session.cpp, show_readout.cpp) --
  public:
+  int DeviceFamily() const { return deviceFamily_; }
+  bool DeviceDataValid() const { return deviceDataValid_; }
   void ReadButtonClick();
   // The session frame that every device operation uses.
   bool OpenDeviceLink();
@@ -105,6 +107,7 @@ class TMainForm : public QMainWindow {
   bool ReadOutFamily1();
   bool ReadOutFamily2();
   bool ReadOutFamily4();
+  void BringReadBackPageToFront();
   void EnableAfterFailedRead(bool programmingStaysPossible);
   void EndDeclinedRead();
   void EndWithFailure();

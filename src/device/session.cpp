@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "app/tmain_form.h"
 #include "bus/bus_link.h"
@@ -58,13 +59,22 @@ void TMainForm::RunReadSession() {
   ActivityProgressBarPosition(kProgressDone);
   CloseDeviceLink();
   QApplication::processEvents();
-  if (factoryMode_) ui->PageControl->setCurrentWidget(ui->ReadoutTabSheet);
+  BringReadBackPageToFront();
   ui->ReadButton->setEnabled(true);
   ui->ProgramButton->setEnabled(true);
   ui->OnlineSpeedButton->setEnabled(true);
   deviceDataValid_ = true;
   RestoreCursor();
   ActivityProgressBarPosition(0);
+}
+
+// Only a pressure switch read in factory mode has a read-back page; a page
+// whose tab is hidden must not cover the switch pages of another device.
+void TMainForm::BringReadBackPageToFront() {
+  QTabWidget& pages = *ui->PageControl;
+  if (factoryMode_ && pages.isTabVisible(pages.indexOf(ui->ReadoutTabSheet))) {
+    pages.setCurrentWidget(ui->ReadoutTabSheet);
+  }
 }
 
 // Factory programming of an address range needs no read, so the program

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCursor>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -22,35 +25,47 @@ enum class BoxKind { kError, kWarning, kOkCancel, kYesNo };
 struct ShownBox {
   BoxKind kind;
   QString text;
+  // The hourglass was up while the box was open.
+  bool busyCursor = false;
 };
 
 // Message boxes that record what they showed and answer from a queue. A
 // question nobody scripted fails the test and is answered Cancel / No.
 class ScriptedDialogs final : public Dialogs {
  public:
-  void ShowError(const QString& text) override { boxes.push_back({BoxKind::kError, text}); }
-  void ShowWarning(const QString& text) override { boxes.push_back({BoxKind::kWarning, text}); }
+  void ShowError(const QString& text) override { Record(BoxKind::kError, text); }
+  void ShowWarning(const QString& text) override { Record(BoxKind::kWarning, text); }
   bool AskOkCancel(const QString& text) override { return Answer(BoxKind::kOkCancel, text); }
   bool ConfirmYesNo(const QString& text) override { return Answer(BoxKind::kYesNo, text); }
 
   // The next question is answered OK / Yes (true) or Cancel / No (false).
   void QueueAnswer(bool answer) { answers.push_back(answer); }
 
-  std::vector<QString> Errors() const { return TextsOf(BoxKind::kError); }
-  std::vector<QString> TextsOf(BoxKind kind) const {
-    std::vector<QString> texts;
+  // The texts shown so far, as UTF-8 so that a failing test prints them.
+  std::vector<std::string> Errors() const { return TextsOf(BoxKind::kError); }
+  std::vector<std::string> Questions() const { return TextsOf(BoxKind::kOkCancel); }
+  std::vector<std::string> TextsOf(BoxKind kind) const {
+    std::vector<std::string> texts;
     for (const auto& box : boxes) {
-      if (box.kind == kind) texts.push_back(box.text);
+      if (box.kind == kind) texts.push_back(box.text.toStdString());
     }
     return texts;
   }
 
   std::vector<ShownBox> boxes;
   std::deque<bool> answers;
+  // Runs while each box is open, e.g. to attach a device before the answer.
+  std::function<void(const ShownBox&)> whileShown;
 
  private:
+  void Record(BoxKind kind, const QString& text) {
+    const QCursor* cursor = QApplication::overrideCursor();
+    boxes.push_back({kind, text, cursor && cursor->shape() == Qt::WaitCursor});
+    if (whileShown) whileShown(boxes.back());
+  }
+
   bool Answer(BoxKind kind, const QString& text) {
-    boxes.push_back({kind, text});
+    Record(kind, text);
     if (answers.empty()) {
       ADD_FAILURE() << "unscripted question: " << text.toStdString();
       return false;

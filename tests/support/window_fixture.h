@@ -1,14 +1,27 @@
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QRadioButton>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTest>
 #include <QWidget>
+#include <initializer_list>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/console_windows.h"
 #include "app/tmain_form.h"
@@ -16,20 +29,29 @@
 
 namespace tarnwick::testing {
 
+using Names = std::vector<std::string>;
+using TextsByName = std::map<std::string, std::string>;
+
 // Google Test fixture for window tests: fake services and a main window built
 // on demand, so a test can set up settings and stations first.
 //
 //   TEST_F(WindowTest, ReadsFamily2) {
-//     services.sim.bus.Add<Family2Station>();
+//     services.sim.bus.Add<Family2Station>(std::uint8_t{1});
 //     Start();                       // or Start({"workshop"}) for factory mode
-//     Click("ReadButton");
-//     EXPECT_TRUE(Widget<QWidget>("SW2TabSheet")->isVisible());
+//     ReadOut();
+//     EXPECT_THAT(ShownTabs(), ElementsAre("SW1TabSheet", "SW2TabSheet"));
+//     EXPECT_THAT(Hidden({"QM4Image", "SerialNumberLabel"}), IsEmpty());
 //   }
+//
+// "Shown" and "hidden" are a widget's own visibility, as the console sets it:
+// a widget on a page that is not in front still counts as shown.
 class WindowTest : public ::testing::Test {
  protected:
   // Builds and shows the main window with the given command-line arguments.
   TMainForm& Start(const QStringList& arguments = {}) {
     form = CreateConsoleWindows(services.Services(), arguments);
+    QObject::connect(Widget<QProgressBar>("ActivityProgressBar"), &QProgressBar::valueChanged,
+                     form.get(), [this](int position) { progress.push_back(position); });
     form->show();
     QApplication::processEvents();
     return *form;
@@ -48,7 +70,7 @@ class WindowTest : public ::testing::Test {
     return Start(arguments);
   }
 
-  template <typename T>
+  template <typename T = QWidget>
   T* Widget(const char* objectName) const {
     T* widget = form->findChild<T*>(QString::fromLatin1(objectName));
     EXPECT_NE(widget, nullptr) << "no widget " << objectName;
@@ -57,14 +79,114 @@ class WindowTest : public ::testing::Test {
 
   QAction* Action(const char* objectName) const { return Widget<QAction>(objectName); }
 
-  // Clicks a button by object name with the mouse, as a user would; a
-  // disabled button ignores it.
+  // Clicks a button by object name with the mouse, as a user would: a push
+  // button in its middle, a radio button on its round mark. A disabled button
+  // ignores it. Runs what the click queued.
   void Click(const char* objectName) {
-    QTest::mouseClick(Widget<QAbstractButton>(objectName), Qt::LeftButton);
+    auto* button = Widget<QAbstractButton>(objectName);
+    const bool markAtLeft = qobject_cast<QRadioButton*>(button) != nullptr;
+    const int middle = button->height() / 2;
+    QTest::mouseClick(button, Qt::LeftButton, {}, markAtLeft ? QPoint(middle, middle) : QPoint());
+    QApplication::processEvents();
   }
+
+  // Chooses a menu item by object name.
+  void Choose(const char* actionName) {
+    Action(actionName)->trigger();
+    QApplication::processEvents();
+  }
+
+  // A session from the records' point of view: requests, sleeps, progress and
+  // boxes start afresh, then Read out is pressed.
+  void ReadOut() {
+    services.sim.ClearRecords();
+    services.dialogs.boxes.clear();
+    progress.clear();
+    Click("ReadButton");
+  }
+
+  Names Shown(std::initializer_list<const char*> names) const {
+    return Filter(names, [this](const char* name) { return !Widget(name)->isHidden(); });
+  }
+  Names Hidden(std::initializer_list<const char*> names) const {
+    return Filter(names, [this](const char* name) { return Widget(name)->isHidden(); });
+  }
+  Names Enabled(std::initializer_list<const char*> names) const {
+    return Filter(names, [this](const char* name) { return Widget(name)->isEnabled(); });
+  }
+  Names Disabled(std::initializer_list<const char*> names) const {
+    return Filter(names, [this](const char* name) { return !Widget(name)->isEnabled(); });
+  }
+
+  // The pages of PageControl whose tabs are shown, in tab order.
+  Names ShownTabs() const {
+    const auto* pages = Widget<QTabWidget>("PageControl");
+    Names names;
+    for (int index = 0; index < pages->count(); ++index) {
+      if (pages->isTabVisible(index))
+        names.push_back(pages->widget(index)->objectName().toStdString());
+    }
+    return names;
+  }
+  std::string TabText(const char* pageName) const {
+    const auto* pages = Widget<QTabWidget>("PageControl");
+    return pages->tabText(pages->indexOf(Widget(pageName))).toStdString();
+  }
+  std::string FrontPage() const {
+    return Widget<QTabWidget>("PageControl")->currentWidget()->objectName().toStdString();
+  }
+
+  // What a label, edit, button or list shows, or a group box's caption.
+  std::string Text(const char* objectName) const {
+    QWidget* widget = Widget(objectName);
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
+    if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText().toStdString();
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) return box->title().toStdString();
+    if (auto* menu = qobject_cast<QMenu*>(widget)) return menu->title().toStdString();
+    ADD_FAILURE() << objectName << " shows no text";
+    return {};
+  }
+  TextsByName Texts(std::initializer_list<const char*> names) const {
+    TextsByName texts;
+    for (const char* name : names) texts[name] = Text(name);
+    return texts;
+  }
+
+  // The marked items among the given menu items.
+  Names Marked(std::initializer_list<const char*> actionNames) const {
+    return Filter(actionNames, [this](const char* name) { return Action(name)->isChecked(); });
+  }
+
+  // Whether each widget of the window is hidden, by object name: what a
+  // change of language or unit must leave alone.
+  std::map<std::string, bool> HiddenStates() const {
+    std::map<std::string, bool> states;
+    for (const QWidget* widget : form->findChildren<QWidget*>()) {
+      if (!widget->objectName().isEmpty()) {
+        states[widget->objectName().toStdString()] = widget->isHidden();
+      }
+    }
+    return states;
+  }
+
+  std::vector<RequestFrame> Wire() const { return services.sim.bus.LoggedFrames(); }
 
   FakeServices services;
   std::unique_ptr<TMainForm> form;
+  // Every position ActivityProgressBar moved to.
+  std::vector<int> progress;
+
+ private:
+  template <typename Keep>
+  static Names Filter(std::initializer_list<const char*> names, Keep keep) {
+    Names kept;
+    for (const char* name : names) {
+      if (keep(name)) kept.emplace_back(name);
+    }
+    return kept;
+  }
 };
 
 }  // namespace tarnwick::testing
