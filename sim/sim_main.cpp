@@ -42,7 +42,7 @@ bool BuildStations(const tarnwick::SimOptions& options, tarnwick::SimBus& bus, s
     }
     return tarnwick::LoadBusState(*options.statePath, bus, error);
   }
-  for (const auto& spec : options.stations) bus.Add(tarnwick::MakeStation(spec));
+  for (const auto& station : options.stations) bus.Add(tarnwick::MakeStation(station));
   return true;
 }
 

@@ -46,11 +46,11 @@ bool ParseFamily(const std::string& text, int& family) {
 }
 
 // One key of a station: family, address, version, busy-polls or fault.
-bool ApplyStationKey(const std::string& key, const std::string& value, StationSpec& spec,
+bool ApplyStationKey(const std::string& key, const std::string& value, StationSpec& station,
                      std::string& error) {
   int number = 0;
   if (key == "family") {
-    if (!ParseFamily(value, spec.family)) {
+    if (!ParseFamily(value, station.family)) {
       error = "family must be 1, 2 or 4, not '" + value + "'";
       return false;
     }
@@ -59,22 +59,22 @@ bool ApplyStationKey(const std::string& key, const std::string& value, StationSp
       error = "address must be 1 to 255, not '" + value + "'";
       return false;
     }
-    spec.address = static_cast<std::uint8_t>(number);
+    station.address = static_cast<std::uint8_t>(number);
   } else if (key == "version") {
     SoftwareVersion version;
     if (!ParseVersion(value, version)) {
       error = "version must be MAJOR.MINOR with numbers 0 to 255, not '" + value + "'";
       return false;
     }
-    spec.version = version;
+    station.version = version;
   } else if (key == "busy-polls") {
     if (!ParseInt(value, 0, 1000, number)) {
       error = "busy-polls must be 0 to 1000, not '" + value + "'";
       return false;
     }
-    spec.busyPolls = number;
+    station.busyPolls = number;
   } else if (key == "fault") {
-    return ParseFault(value, spec.faults, error);
+    return ParseFault(value, station.faults, error);
   } else {
     error = "unknown station key '" + key + "' (family, address, version, busy-polls, fault)";
     return false;
@@ -82,7 +82,7 @@ bool ApplyStationKey(const std::string& key, const std::string& value, StationSp
   return true;
 }
 
-bool ParseStation(const std::string& text, StationSpec& spec, std::string& error) {
+bool ParseStation(const std::string& text, StationSpec& station, std::string& error) {
   std::stringstream items(text);
   std::string item;
   bool familyGiven = false;
@@ -93,7 +93,7 @@ bool ParseStation(const std::string& text, StationSpec& spec, std::string& error
       return false;
     }
     const std::string key = item.substr(0, equals);
-    if (!ApplyStationKey(key, item.substr(equals + 1), spec, error)) return false;
+    if (!ApplyStationKey(key, item.substr(equals + 1), station, error)) return false;
     familyGiven = familyGiven || key == "family";
   }
   if (!familyGiven) {
@@ -174,9 +174,9 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
       }
       options.com = number;
     } else if (arg == "--station") {
-      StationSpec spec;
-      if (!ParseStation(value, spec, error)) return std::nullopt;
-      options.stations.push_back(spec);
+      StationSpec station;
+      if (!ParseStation(value, station, error)) return std::nullopt;
+      options.stations.push_back(station);
     } else if (arg == "--state") {
       if (value.empty()) {
         error = "--state needs a file name";

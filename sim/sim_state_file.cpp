@@ -143,11 +143,12 @@ void ReadLive(const json& station, SimStation& into) {
 
 std::unique_ptr<SimStation> StationFromJson(const json& station) {
   if (!station.is_object()) throw StateError("is not an object");
-  StationSpec spec;
-  spec.family = Integer(Member(station, "family"), "family", 1, 4);
-  if (!IsSimulatedFamily(spec.family)) throw StateError("family must be 1, 2 or 4");
-  spec.address = static_cast<std::uint8_t>(Integer(Member(station, "address"), "address", 1, 255));
-  std::unique_ptr<SimStation> made = MakeStation(spec);
+  StationSpec stationSpec;
+  stationSpec.family = Integer(Member(station, "family"), "family", 1, 4);
+  if (!IsSimulatedFamily(stationSpec.family)) throw StateError("family must be 1, 2 or 4");
+  stationSpec.address =
+      static_cast<std::uint8_t>(Integer(Member(station, "address"), "address", 1, 255));
+  std::unique_ptr<SimStation> made = MakeStation(stationSpec);
 
   if (station.contains("identity")) {
     const auto b = Bytes<6>(station.at("identity"), "identity");

@@ -8,31 +8,31 @@ namespace tarnwick {
 
 bool IsSimulatedFamily(int family) { return family == 1 || family == 2 || family == 4; }
 
-std::unique_ptr<SimStation> MakeStation(const StationSpec& spec) {
+std::unique_ptr<SimStation> MakeStation(const StationSpec& stationSpec) {
   std::unique_ptr<SimStation> station;
-  switch (spec.family) {
+  switch (stationSpec.family) {
     case 1: {
-      auto programmer = std::make_unique<Family1Station>(spec.address);
-      if (spec.busyPolls) programmer->SetBusyPolls(*spec.busyPolls);
+      auto programmer = std::make_unique<Family1Station>(stationSpec.address);
+      if (stationSpec.busyPolls) programmer->SetBusyPolls(*stationSpec.busyPolls);
       station = std::move(programmer);
       break;
     }
     case 2:
-      station = std::make_unique<Family2Station>(spec.address);
+      station = std::make_unique<Family2Station>(stationSpec.address);
       break;
     case 4:
-      station = std::make_unique<Family4Station>(spec.address);
+      station = std::make_unique<Family4Station>(stationSpec.address);
       break;
     default:
       return nullptr;
   }
-  if (spec.version) {
+  if (stationSpec.version) {
     DeviceIdentity identity = station->Identity();
-    identity.VersionMajor = spec.version->major;
-    identity.VersionMinor = spec.version->minor;
+    identity.VersionMajor = stationSpec.version->major;
+    identity.VersionMinor = stationSpec.version->minor;
     station->SetIdentity(identity);
   }
-  station->SetFaults(spec.faults);
+  station->SetFaults(stationSpec.faults);
   return station;
 }
 

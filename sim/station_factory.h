@@ -26,8 +26,8 @@ struct StationSpec {
 
 bool IsSimulatedFamily(int family);
 
-// A station of the spec's family with its default configuration; nullptr for
+// A station of the requested family with its default configuration; nullptr for
 // a family the simulator does not know.
-std::unique_ptr<SimStation> MakeStation(const StationSpec& spec);
+std::unique_ptr<SimStation> MakeStation(const StationSpec& stationSpec);
 
 }  // namespace tarnwick
