@@ -11,6 +11,12 @@ void InstallFontFallbacks() {
   QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
 }
 
+QFont MainWindowFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(11);
+  return font;
+}
+
 void PinFontsToPixels(QWidget* window) {
   QList<QWidget*> widgets{window};
   // Parents come before their children, so a child that only inherits its

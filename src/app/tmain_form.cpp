@@ -23,7 +23,9 @@ namespace tarnwick {
 TMainForm::TMainForm(ConsoleServices services, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), services_(services), ui(std::make_unique<Ui::TMainForm>()) {
   LoadConsoleResources();
+  setFont(MainWindowFont());
   ui->setupUi(this);
+  switchTabs_ = {FindSwitchTab(*this, 1), FindSwitchTab(*this, 2)};
   // Single border without a maximise box: the client area is fixed.
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -14,6 +14,7 @@
 #include "bus/functions.h"
 #include "device/device_readout.h"
 #include "device/window_observer.h"
+#include "view/switch_tab_widgets.h"
 #include "view/units.h"
 
 class QRadioButton;
@@ -76,6 +77,9 @@ class TMainForm : public QMainWindow {
 
   ConsoleServices services_;
   std::unique_ptr<Ui::TMainForm> ui;
+  // The widgets of switch tabs 1 and 2, looked up by name once after the
+  // window is built.
+  std::array<SwitchTabWidgets, 2> switchTabs_;
   TForm2* aboutBox_ = nullptr;
   bool factoryMode_ = false;
   int languageIndex_ = 1;

@@ -79,7 +79,7 @@ void TMainForm::ShowReadout(const DeviceReadout& r) {
   bool* const off[] = {&switch1Off_, &switch2Off_};
   for (std::size_t n = 0; n < r.switches.size(); ++n) {
     const SwitchReadout& sw = r.switches[n];
-    const SwitchTabWidgets tab = FindSwitchTab(*this, static_cast<int>(n) + 1);
+    const SwitchTabWidgets& tab = switchTabs_[n];
     if (sw.outputType) {
       *present[n] = *sw.outputType != OutputType::kNone;
       if (*present[n]) tab.typeLabel->setText(QString::fromLatin1(OutputTypeText(*sw.outputType)));

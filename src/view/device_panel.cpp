@@ -96,11 +96,12 @@ void LayOutSwitchTab(const SwitchTabWidgets& tab, QTabWidget& pages, const Switc
   tab.delayRange->setText(captions.range);
 }
 
-void LayOutSwitchTabs(QWidget& form, Ui::TMainForm& ui, const SwitchTabLayout& switch1,
-                      const SwitchTabLayout& switch2, const DelayCaptions& captions) {
+void LayOutSwitchTabs(const std::array<SwitchTabWidgets, 2>& tabs, Ui::TMainForm& ui,
+                      const SwitchTabLayout& switch1, const SwitchTabLayout& switch2,
+                      const DelayCaptions& captions) {
   QTabWidget& pages = *ui.PageControl;
-  LayOutSwitchTab(FindSwitchTab(form, 1), pages, switch1, captions);
-  LayOutSwitchTab(FindSwitchTab(form, 2), pages, switch2, captions);
+  LayOutSwitchTab(tabs[0], pages, switch1, captions);
+  LayOutSwitchTab(tabs[1], pages, switch2, captions);
   SetTabVisible(pages, ui.ProgrammingTabSheet, false);
   SetTabVisible(pages, ui.ReadoutTabSheet, false);
 }
@@ -138,7 +139,7 @@ void TMainForm::ResetDeviceView() {
   SetTabVisible(pages, ui->ReadoutTabSheet, false);
   SetTabVisible(pages, ui->SW1TabSheet, true);
   SetTabVisible(pages, ui->SW2TabSheet, false);
-  for (int number : {1, 2}) ResetSwitchTab(FindSwitchTab(*this, number));
+  for (const SwitchTabWidgets& tab : switchTabs_) ResetSwitchTab(tab);
   ui->SNEdit->setEnabled(true);
 
   ui->DeviceInformationGroupBox->setTitle(QString());
@@ -175,7 +176,7 @@ void TMainForm::ShowFamily1View() {
   ui->DeviceInformationGroupBox->setTitle(
       QString::fromUtf8(FamilyModelName(kFamilyPressureSwitch).data()));
   const QString unit = PressureUnitQText();
-  LayOutSwitchTabs(*this, *ui,
+  LayOutSwitchTabs(switchTabs_, *ui,
                    {.tab = switch1Present_, .typeLabel = true, .delayGroup = true, .unit = unit},
                    {.tab = switch2Present_, .typeLabel = true, .delayGroup = true, .unit = unit},
                    DelayCaptionTexts(*this, deviceFamily_));
@@ -193,7 +194,7 @@ void TMainForm::ShowFamily2View() {
   ui->DeviceInformationGroupBox->setTitle(
       QString::fromUtf8(FamilyModelName(kFamilySwitchDevice).data()));
   const SwitchTabLayout layout{.tab = true, .unit = PressureUnitQText()};
-  LayOutSwitchTabs(*this, *ui, layout, layout, DelayCaptionTexts(*this, deviceFamily_));
+  LayOutSwitchTabs(switchTabs_, *ui, layout, layout, DelayCaptionTexts(*this, deviceFamily_));
   ShowDeviceRows(*ui, kFamilySwitchDevice, PressureUnitQText());
   ShowLiveValues(*ui, true, true, false);
   ui->NoAnalogLabel->hide();
@@ -209,7 +210,7 @@ void TMainForm::ShowFamily4View() {
       .tab = true,
       .delayGroup = DelayPanelAvailable(kFamilyLevelDevice, deviceIdentity_),
       .unit = QString()};
-  LayOutSwitchTabs(*this, *ui, layout, layout, DelayCaptionTexts(*this, deviceFamily_));
+  LayOutSwitchTabs(switchTabs_, *ui, layout, layout, DelayCaptionTexts(*this, deviceFamily_));
   ShowDeviceRows(*ui, kFamilyLevelDevice, PressureUnitQText());
   ui->Morvik_unit_label->show();
   ShowLevelUnitCaption();

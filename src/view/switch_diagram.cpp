@@ -37,8 +37,7 @@ void ShowPictures(const SwitchTabWidgets& tab, const SwitchTabPictures& pictures
 
 void TMainForm::UpdateSwitchDiagram() {
   const bool delays = DelayPanelAvailable(deviceFamily_, deviceIdentity_);
-  for (int number : {1, 2}) {
-    const SwitchTabWidgets tab = FindSwitchTab(*this, number);
+  for (const SwitchTabWidgets& tab : switchTabs_) {
     ShowPictures(tab, SwitchTabPicturesFor(SelectedFunction(tab), SelectedContact(tab), delays));
   }
 }
@@ -52,8 +51,7 @@ void TMainForm::ConnectSwitchDiagram() {
   // The diagram follows a selection when the key or mouse button that made it
   // is released, and a click on a contact symbol selects that contact.
   auto* radioRelease = new ReleaseWatcher(this, [this] { UpdateSwitchDiagram(); });
-  for (int number : {1, 2}) {
-    const SwitchTabWidgets tab = FindSwitchTab(*this, number);
+  for (const SwitchTabWidgets& tab : switchTabs_) {
     for (QRadioButton* radio :
          {tab.off, tab.hysteresis, tab.window, tab.normallyOpen, tab.normallyClosed}) {
       radioRelease->Watch(radio);

@@ -39,7 +39,7 @@ void TMainForm::PressureUnitMenuItemClick(PressureUnit unit) {
 void TMainForm::ApplyPressureUnit() {
   const PressureUnit newUnit = MarkedPressureUnit();
   if (deviceDataValid_) {
-    const SwitchTabWidgets tabs[] = {FindSwitchTab(*this, 1), FindSwitchTab(*this, 2)};
+    const auto& tabs = switchTabs_;
     const std::array<std::string, 4> texts = {
         tabs[0].high->text().toStdString(), tabs[0].low->text().toStdString(),
         tabs[1].high->text().toStdString(), tabs[1].low->text().toStdString()};
