@@ -65,7 +65,7 @@ bool AwaitPaint(int fd) {
 // stderr goes to `errors` and is shown only when the start fails.
 bool StartOnce(const char* program, const fs::path& errors, Figures& figures) {
   int pipeFds[2];
-  if (pipe(pipeFds) != 0) return false;
+  if (pipe2(pipeFds, O_CLOEXEC) != 0) return false;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);

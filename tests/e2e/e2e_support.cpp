@@ -1,5 +1,6 @@
 #include "e2e_support.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -64,8 +65,8 @@ PrivatePortsDirectory::~PrivatePortsDirectory() {
 ProgramRun::ProgramRun(const std::string& program, const std::vector<std::string>& arguments) {
   int out[2];
   int err[2];
-  if (pipe(out) != 0) throw std::runtime_error("pipe failed");
-  if (pipe(err) != 0) {
+  if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  if (pipe2(err, O_CLOEXEC) != 0) {
     close(out[0]);
     close(out[1]);
     throw std::runtime_error("pipe failed");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -25,7 +26,7 @@ class SimProcess {
 
   SimProcess(const std::string& program, const std::vector<std::string>& options) {
     int out[2];
-    if (pipe(out) != 0) throw std::runtime_error("pipe failed");
+    if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
     std::vector<std::string> words{program};
     words.insert(words.end(), options.begin(), options.end());
     std::vector<char*> argv;
