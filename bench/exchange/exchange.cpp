@@ -19,6 +19,7 @@
 #include "bus/posix_serial_port.h"
 #include "ports/port_table.h"
 #include "sim/sim_line.h"
+#include "support/scratch_directory.h"
 #include "support/sim_process.h"
 
 namespace {
@@ -132,20 +133,14 @@ int MeasureAgainst(const tarnwick::testing::SimProcess& sim) {
 }  // namespace
 
 int main() {
-  // Publish the simulator's port where no other program looks.
-  char directory[] = "/tmp/tarnwick-bench-XXXXXX";
-  if (mkdtemp(directory) == nullptr) {
-    std::perror("exchange: mkdtemp");
-    return 1;
-  }
-  setenv("TARNWICK_PORTS_DIR", directory, 1);
-  int status = 1;
   try {
+    // Publish the simulator's port where no other program looks.
+    const tarnwick::bench::ScratchDirectory ports("bench");
+    setenv("TARNWICK_PORTS_DIR", ports.path().c_str(), 1);
     const tarnwick::testing::SimProcess sim(TARNWICK_SIM_PROGRAM, {});
-    status = MeasureAgainst(sim);
+    return MeasureAgainst(sim);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "exchange: %s\n", e.what());
+    return 1;
   }
-  std::filesystem::remove_all(directory);
-  return status;
 }

@@ -22,6 +22,7 @@
 #include "ports/port_table.h"
 #include "programming/program_address_range.h"
 #include "sim/sim_line.h"
+#include "support/scratch_directory.h"
 #include "support/sim_process.h"
 
 namespace {
@@ -170,19 +171,13 @@ bool MeasureAll() {
 }  // namespace
 
 int main() {
-  // Publish the simulators' ports where no other program looks.
-  char directory[] = "/tmp/tarnwick-bench-XXXXXX";
-  if (mkdtemp(directory) == nullptr) {
-    std::perror("readout: mkdtemp");
-    return 1;
-  }
-  setenv("TARNWICK_PORTS_DIR", directory, 1);
-  int status = 1;
   try {
-    status = MeasureAll() ? 0 : 1;
+    // Publish the simulators' ports where no other program looks.
+    const tarnwick::bench::ScratchDirectory ports("bench");
+    setenv("TARNWICK_PORTS_DIR", ports.path().c_str(), 1);
+    return MeasureAll() ? 0 : 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "readout: %s\n", e.what());
+    return 1;
   }
-  std::filesystem::remove_all(directory);
-  return status;
 }

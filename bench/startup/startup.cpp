@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "support/scratch_directory.h"
+
 extern char** environ;
 
 namespace {
@@ -151,13 +153,12 @@ int Measure(const fs::path& scratch) {
 }  // namespace
 
 int main() {
-  char directory[] = "/tmp/tarnwick-startup-XXXXXX";
-  if (mkdtemp(directory) == nullptr) {
-    std::perror("startup: mkdtemp");
+  try {
+    const tarnwick::bench::ScratchDirectory scratch("startup");
+    PrepareEnvironment(scratch.path());
+    return Measure(scratch.path());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "startup: %s\n", e.what());
     return 1;
   }
-  PrepareEnvironment(directory);
-  const int status = Measure(directory);
-  fs::remove_all(directory);
-  return status;
 }
