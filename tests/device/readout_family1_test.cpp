@@ -49,7 +49,7 @@ std::vector<std::string> Repeat(const std::string& event, int count) {
 class ReadOutFamily1Test : public SimFamily1Test {
  protected:
   ReadoutResult Read(std::uint8_t address = 250, bool factoryMode = false) {
-    return ReadOutFamily1(address, station.Identity(), factoryMode, sim.clock, observer);
+    return ReadOutFamily1(address, identity, factoryMode, sim.clock, observer);
   }
   void FailOn(std::uint8_t function, std::optional<std::uint8_t> index) {
     station.SetFaults(
@@ -57,6 +57,8 @@ class ReadOutFamily1Test : public SimFamily1Test {
   }
 
   RecordingObserver observer;
+  // Kept apart from the station, which some tests replace by a scripted one.
+  const DeviceIdentity identity = station.Identity();
 };
 
 TEST_F(ReadOutFamily1Test, SendsTheWholeSequenceToTheSessionAddressAndDecodesIt) {
