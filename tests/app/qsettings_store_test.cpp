@@ -43,7 +43,6 @@ TEST_F(QSettingsStoreTest, WhatIsWrittenReadsBackWithItsType) {
     EXPECT_TRUE(store.WriteString("PressureUnit", "MPa"));
   }
   const QSettingsStore store(Path());
-  EXPECT_THAT(store.ReadInteger("Language"), Optional(3));
   EXPECT_THAT(store.ReadInteger("MainLeft"), Optional(-2000));
   EXPECT_THAT(store.ReadString("PressureUnit"), Optional(std::string("MPa")));
   EXPECT_EQ(store.ReadInteger("PressureUnit"), std::nullopt);
@@ -67,15 +66,6 @@ TEST_F(QSettingsStoreTest, OnlyAWholeDecimalNumberWithin32BitsIsAnInteger) {
   EXPECT_THAT(store.ReadString("j"), Optional(std::string("+12")));
   EXPECT_EQ(store.ReadString("h"), std::nullopt);
   EXPECT_EQ(store.ReadString("i"), std::nullopt);
-}
-
-TEST_F(QSettingsStoreTest, HandEditedValuesOfTheWrongTypeTakeTheirDefaults) {
-  WriteFile(
-      "[General]\n"
-      "Language=French\nCOM-Port=COM4\nPressureUnit=psi\nMainLeft=12.5\nMainTop=77\n");
-  ConsoleSettings expected;
-  expected.mainTop = 77;
-  EXPECT_EQ(LoadConsoleSettings(QSettingsStore(Path())), expected);
 }
 
 TEST_F(QSettingsStoreTest, AStoreThatCannotBeWrittenSaysSoAndKeepsGoing) {

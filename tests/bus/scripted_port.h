@@ -10,23 +10,19 @@
 namespace tarnwick::testing {
 
 // What the scripted port does and what it saw; shared between the test and the
-// port objects the link owns.
+// port objects the link owns. Every read returns the echo of the last write
+// followed by `reply`.
 struct PortScript {
   bool openFails = false;
   PortError openError = PortError::kBusy;
   bool lineSettingsFail = false;
   bool dtrFails = false;
   bool timeoutsFail = false;
-  bool purgeFails = false;
   bool closeFails = false;
-  long writeResult = -1;  // -1: write everything
-  bool readFails = false;
-  bool echo = true;
-  std::vector<std::uint8_t> reply;  // bytes that follow the echo
+  std::vector<std::uint8_t> reply;
 
   int opens = 0;
   int closes = 0;
-  int reads = 0;
   int lastReadTimeout = 0;
   int lastWriteTimeout = 0;
   std::vector<std::vector<std::uint8_t>> written;
@@ -44,16 +40,13 @@ class ScriptedPort final : public SerialPort {
     return !script_.timeoutsFail;
   }
   bool ClearErrors() override { return true; }
-  bool PurgeBuffers() override { return !script_.purgeFails; }
+  bool PurgeBuffers() override { return true; }
   long Write(const std::uint8_t* data, std::size_t count) override {
     script_.written.emplace_back(data, data + count);
-    return script_.writeResult >= 0 ? script_.writeResult : static_cast<long>(count);
+    return static_cast<long>(count);
   }
   long Read(std::uint8_t* data, std::size_t count) override {
-    ++script_.reads;
-    if (script_.readFails) return -1;
-    std::vector<std::uint8_t> line;
-    if (script_.echo && !script_.written.empty()) line = script_.written.back();
+    std::vector<std::uint8_t> line = script_.written.back();
     line.insert(line.end(), script_.reply.begin(), script_.reply.end());
     const std::size_t n = std::min(count, line.size());
     std::copy_n(line.begin(), n, data);

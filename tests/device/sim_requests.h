@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <ostream>
 #include <vector>
 
+#include "bus/byte_order.h"
+#include "bus/commands.h"
 #include "bus/virtual_clock.h"
 #include "sim/sim_frame.h"
 
@@ -12,8 +15,17 @@ namespace tarnwick {
 // Requests as the simulated bus logs them, spelled with the protocol's own
 // function numbers so that an expectation reads like a bus trace.
 inline RequestFrame IdentifyRequest(std::uint8_t address) { return {address, 48, {}}; }
+inline RequestFrame IdentifyWithCodeRequest(std::uint8_t address) {
+  return {address, 48, {kIdentifyCode[0], kIdentifyCode[1]}};
+}
 inline RequestFrame ReadCoefficientRequest(std::uint8_t address, std::uint8_t number) {
   return {address, 30, {number}};
+}
+inline RequestFrame WriteCoefficientRequest(std::uint8_t address, std::uint8_t number,
+                                            float value) {
+  std::array<std::uint8_t, 4> bytes{};
+  PutFloatBE(bytes.data(), value);
+  return {address, 31, {number, bytes[0], bytes[1], bytes[2], bytes[3]}};
 }
 inline RequestFrame SetBusAddressRequest(std::uint8_t address, std::uint8_t newAddress) {
   return {address, 66, {newAddress}};
@@ -25,8 +37,15 @@ inline RequestFrame ReadChannelRequest(std::uint8_t address, std::uint8_t channe
 inline RequestFrame ReadConfigRequest(std::uint8_t address, std::uint8_t index) {
   return {address, 100, {index}};
 }
+inline RequestFrame WriteConfigRequest(std::uint8_t address, std::uint8_t index, ConfigBytes r) {
+  return {address, 101, {index, r[0], r[1], r[2], r[3], r[4]}};
+}
 inline RequestFrame ReadParameterRequest(std::uint8_t address, std::uint8_t index) {
   return {address, 106, {index}};
+}
+inline RequestFrame WriteParameterRequest(std::uint8_t address, std::uint8_t index,
+                                          ParameterBytes d) {
+  return {address, 107, {index, d[0], d[1], d[2], d[3]}};
 }
 inline RequestFrame StartJobRequest(std::uint8_t address, std::uint8_t job) {
   return {address, 112, {job}};

@@ -4,73 +4,39 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace tarnwick::testing {
 namespace {
 
-// Reads both pipes until the program has closed them.
-void Drain(int out, int err, ProgramResult& result) {
-  std::array<pollfd, 2> fds{pollfd{out, POLLIN, 0}, pollfd{err, POLLIN, 0}};
-  std::array<std::string*, 2> into{&result.out, &result.err};
-  int open = 2;
-  while (open > 0) {
-    if (poll(fds.data(), fds.size(), -1) < 0) {
-      if (errno == EINTR) continue;
+// Appends what `fd` gives until its end.
+void ReadToEnd(int fd, std::string& into) {
+  char chunk[512];
+  for (ssize_t n; (n = read(fd, chunk, sizeof chunk)) != 0;) {
+    if (n > 0) {
+      into.append(chunk, static_cast<std::size_t>(n));
+    } else if (errno != EINTR) {
       return;
-    }
-    for (std::size_t i = 0; i < fds.size(); ++i) {
-      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
-      char chunk[512];
-      const ssize_t n = read(fds[i].fd, chunk, sizeof chunk);
-      if (n > 0) {
-        into[i]->append(chunk, static_cast<std::size_t>(n));
-      } else if (n == 0 || errno != EINTR) {
-        fds[i].fd = -1;
-        --open;
-      }
     }
   }
 }
 
 }  // namespace
 
-PrivatePortsDirectory::PrivatePortsDirectory() {
-  char pattern[] = "/tmp/tarnwick-e2e-XXXXXX";
-  if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-  if (const char* old = std::getenv("TARNWICK_PORTS_DIR")) saved_ = old;
-  setenv("TARNWICK_PORTS_DIR", path_.c_str(), 1);
-}
-
-PrivatePortsDirectory::~PrivatePortsDirectory() {
-  if (saved_) {
-    setenv("TARNWICK_PORTS_DIR", saved_->c_str(), 1);
-  } else {
-    unsetenv("TARNWICK_PORTS_DIR");
-  }
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
-
-ProgramRun::ProgramRun(const std::string& program, const std::vector<std::string>& arguments) {
+// Standard error goes to a file rather than a pipe, so reading standard output
+// to its end never waits on a full error pipe.
+ProgramRun::ProgramRun(const std::string& program, const std::vector<std::string>& arguments)
+    : err_(std::tmpfile()) {
   int out[2];
-  int err[2];
-  if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-  if (pipe2(err, O_CLOEXEC) != 0) {
-    close(out[0]);
-    close(out[1]);
-    throw std::runtime_error("pipe failed");
-  }
+  if (!err_ || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("no pipe or file for output");
   std::vector<std::string> words{program};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
@@ -80,15 +46,11 @@ ProgramRun::ProgramRun(const std::string& program, const std::vector<std::string
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_addclose(&actions, err[0]);
+  posix_spawn_file_actions_adddup2(&actions, fileno(err_), STDERR_FILENO);
   const int rc = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
-  close(err[1]);
   out_ = out[0];
-  err_ = err[0];
   if (rc != 0) {
     pid_ = -1;
     throw std::runtime_error("cannot start " + program);
@@ -98,7 +60,7 @@ ProgramRun::ProgramRun(const std::string& program, const std::vector<std::string
 ProgramRun::~ProgramRun() {
   if (pid_ > 0) Finish();
   if (out_ >= 0) close(out_);
-  if (err_ >= 0) close(err_);
+  if (err_) std::fclose(err_);
 }
 
 bool ProgramRun::WaitForLines(std::size_t count, int limitMs) {
@@ -124,20 +86,58 @@ ProgramResult ProgramRun::Finish() {
   ProgramResult result;
   if (pid_ <= 0) return result;
   result.out = std::move(outSoFar_);
-  Drain(out_, err_, result);
+  ReadToEnd(out_, result.out);
   int status = 0;
   waitpid(pid_, &status, 0);
   pid_ = -1;
   if (WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);
+  lseek(fileno(err_), 0, SEEK_SET);
+  ReadToEnd(fileno(err_), result.err);
   return result;
 }
 
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  return ProgramRun(program, arguments).Finish();
+std::unique_ptr<ProgramRun> StartCli(const std::vector<std::string>& arguments) {
+  return std::make_unique<ProgramRun>(kCliProgram, arguments);
+}
+
+ProgramResult Cli(const std::vector<std::string>& arguments) {
+  return ProgramRun(kCliProgram, arguments).Finish();
+}
+
+std::vector<ProgramResult> CliSideBySide(const std::vector<std::vector<std::string>>& runs) {
+  std::vector<std::unique_ptr<ProgramRun>> started;
+  for (const auto& arguments : runs) started.push_back(StartCli(arguments));
+  std::vector<ProgramResult> results;
+  for (auto& run : started) results.push_back(run->Finish());
+  return results;
+}
+
+std::string Reason(const std::string& text) { return "tarnwick-cli: " + text + "\n"; }
+
+std::vector<nlohmann::json> JsonLines(const std::string& out) {
+  std::vector<nlohmann::json> lines;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(nlohmann::json::parse(line, nullptr, false));
+  }
+  return lines;
+}
+
+void ExpectIncludes(const nlohmann::json& actual, const nlohmann::json& expected) {
+  ASSERT_TRUE(actual.is_object()) << actual;
+  for (const auto& [key, value] : expected.items()) {
+    EXPECT_EQ(actual.value(key, nlohmann::json()), value) << key;
+  }
 }
 
 E2eTest::E2eTest() { TheBusLink().Attach(&factory, &pauses); }
 
 E2eTest::~E2eTest() { TheBusLink().Detach(); }
+
+std::string E2eTest::WriteFile(const std::string& name, const std::string& content) const {
+  const std::string path = (ports.root() / name).string();
+  std::ofstream(path, std::ios::binary) << content;
+  return path;
+}
 
 }  // namespace tarnwick::testing

@@ -4,8 +4,10 @@
 #include <sys/types.h>
 
 #include <chrono>
-#include <filesystem>
-#include <optional>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -13,28 +15,13 @@
 #include "bus/posix_serial_port.h"
 #include "bus/virtual_clock.h"
 #include "ports/port_table.h"
+#include "serial/private_ports_directory.h"
 #include "support/sim_process.h"
 
 namespace tarnwick::testing {
 
 inline const std::string kSimProgram = TARNWICK_SIM_PROGRAM;
 inline const std::string kCliProgram = TARNWICK_CLI_PROGRAM;
-
-// Simulators of this test publish their ports in a directory of its own, so
-// tests running side by side never see each other's COM numbers.
-class PrivatePortsDirectory {
- public:
-  PrivatePortsDirectory();
-  ~PrivatePortsDirectory();
-  PrivatePortsDirectory(const PrivatePortsDirectory&) = delete;
-  PrivatePortsDirectory& operator=(const PrivatePortsDirectory&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-  std::optional<std::string> saved_;
-};
 
 // A program run to its end with its output gathered.
 struct ProgramResult {
@@ -61,21 +48,39 @@ class ProgramRun {
  private:
   pid_t pid_ = -1;
   int out_ = -1;
-  int err_ = -1;
+  std::FILE* err_ = nullptr;
   std::string outSoFar_;
 };
 
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments);
+std::unique_ptr<ProgramRun> StartCli(const std::vector<std::string>& arguments);
+ProgramResult Cli(const std::vector<std::string>& arguments);
+// Runs tarnwick-cli once per argument list, all side by side: each run pays
+// the half second the link settles after opening.
+std::vector<ProgramResult> CliSideBySide(const std::vector<std::vector<std::string>>& runs);
 
-// The console's link on the machine's real ports, as tarnwick-cli sets it up.
-// Its pauses (the settling after an open, 1 ms before each request, the quiet
-// line after a failure) are tested on the virtual clock elsewhere; here they
-// are recorded rather than slept, so the suite stays fast. Read and write
-// time-outs belong to the backend and run in real time.
+// "tarnwick-cli: <text>\n", the one line a failure prints on stderr.
+std::string Reason(const std::string& text);
+
+// Each line of `out` parsed as JSON (discarded values where it is not).
+std::vector<nlohmann::json> JsonLines(const std::string& out);
+
+// Expects each key of `expected` in `actual` with exactly its value; a null
+// expects the key to be absent or null.
+void ExpectIncludes(const nlohmann::json& actual, const nlohmann::json& expected);
+
+// The console's link on the machine's real ports, as tarnwick-cli sets it up,
+// with simulators publishing their ports in a directory of the test's own.
+// The link's pauses (the settling after an open, 1 ms before each request,
+// the quiet line after a failure) are tested on the virtual clock elsewhere;
+// here they are recorded rather than slept, so the suite stays fast. Read and
+// write time-outs belong to the backend and run in real time.
 class E2eTest : public ::testing::Test {
  protected:
   E2eTest();
   ~E2eTest() override;
+
+  // Writes a file into the test's own directory and gives its path.
+  std::string WriteFile(const std::string& name, const std::string& content) const;
 
   PrivatePortsDirectory ports;
   LinuxPortTable table;

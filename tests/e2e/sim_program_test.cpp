@@ -17,30 +17,25 @@ namespace fs = std::filesystem;
 
 class SimProgram : public E2eTest {};
 
-class SimProgramStop : public SimProgram, public ::testing::WithParamInterface<int> {};
+TEST_F(SimProgram, AStopSignalEndsItCleanlyAndRemovesItsLink) {
+  for (const int signal : {SIGINT, SIGTERM}) {
+    SimProcess sim(kSimProgram, {"--com", "5"});
+    EXPECT_EQ(sim.com(), 5);
+    EXPECT_EQ(fs::read_symlink(PortLinkPath(5)), sim.device());
+    EXPECT_EQ(table.DevicePath(5), sim.device());
 
-TEST_P(SimProgramStop, StopSignalEndsItCleanlyAndRemovesItsLink) {
-  SimProcess sim(kSimProgram, {"--com", "5"});
-  EXPECT_EQ(sim.com(), 5);
-  EXPECT_EQ(fs::read_symlink(PortLinkPath(5)), sim.device());
-  EXPECT_EQ(table.DevicePath(5), sim.device());
-
-  const int status = sim.Stop(GetParam());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_FALSE(fs::is_symlink(fs::symlink_status(PortLinkPath(5))));
-  EXPECT_EQ(table.DevicePath(5), "");
+    const int status = sim.Stop(signal);
+    ASSERT_TRUE(WIFEXITED(status)) << signal;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << signal;
+    EXPECT_FALSE(fs::is_symlink(fs::symlink_status(PortLinkPath(5))));
+    EXPECT_EQ(table.DevicePath(5), "");
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Signals, SimProgramStop, ::testing::Values(SIGINT, SIGTERM),
-                         [](const auto& info) {
-                           return info.param == SIGINT ? "SIGINT" : "SIGTERM";
-                         });
 
 // The state is saved as soon as a write has been answered, so even a
 // simulator that is killed keeps what was programmed.
 TEST_F(SimProgram, ProgrammedValuesSurviveAKilledSimulator) {
-  const fs::path state = ports.path() / "state.json";
+  const fs::path state = ports.root() / "state.json";
   const auto savedHighPoint = [&] {
     std::ifstream in(state);
     // The simulator renames a complete file into place, so any file read is whole.

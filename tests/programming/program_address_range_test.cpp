@@ -2,28 +2,21 @@
 
 #include <utility>
 
+#include "bus/functions.h"
 #include "device/bus_numbers.h"
 #include "programming_test_support.h"
 
 namespace tarnwick {
 namespace {
 
-struct RangeCase {
-  std::uint8_t first;
-  std::uint8_t last;
-  std::vector<std::uint8_t> addresses;
-};
-
-class RangeAddressesTest : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(RangeAddressesTest, ServesFromFirstWhileNotAboveLastAndNeverWraps) {
-  EXPECT_EQ(RangeAddresses(GetParam().first, GetParam().last), GetParam().addresses);
+TEST(RangeAddresses, ServeFromFirstWhileNotAboveLastAndNeverWrap) {
+  using Addresses = std::vector<std::uint8_t>;
+  EXPECT_EQ(RangeAddresses(3, 5), (Addresses{3, 4, 5}));
+  EXPECT_EQ(RangeAddresses(7, 5), Addresses{7});
+  EXPECT_EQ(RangeAddresses(9, 9), Addresses{9});
+  EXPECT_EQ(RangeAddresses(254, 255), (Addresses{254, 255}));
+  EXPECT_EQ(RangeAddresses(255, 4), Addresses{255});
 }
-
-INSTANTIATE_TEST_SUITE_P(Ranges, RangeAddressesTest,
-                         ::testing::Values(RangeCase{3, 5, {3, 4, 5}}, RangeCase{7, 5, {7}},
-                                           RangeCase{9, 9, {9}}, RangeCase{254, 255, {254, 255}},
-                                           RangeCase{255, 255, {255}}, RangeCase{255, 4, {255}}));
 
 FactoryProgramInputs Inputs(std::uint8_t first, std::uint8_t last) {
   FactoryProgramInputs in;
@@ -56,8 +49,8 @@ class FactoryRangeTest : public ProgrammingTest {
                                  served.emplace_back(static_cast<int>(pass), address);
                                });
   }
-  std::vector<std::uint8_t> AddressesOnTheWire() const {
-    std::vector<std::uint8_t> addresses;
+  std::vector<int> AddressesOnTheWire() const {
+    std::vector<int> addresses;
     for (const RequestFrame& frame : Frames()) addresses.push_back(frame.address);
     return addresses;
   }
@@ -68,23 +61,23 @@ class FactoryRangeTest : public ProgrammingTest {
 
 // What one ready programmer receives in the write pass, serial number included.
 std::vector<RequestFrame> WritePass(std::uint8_t a, ParameterBytes serial) {
-  return {wire::WriteParam(a, 0, {0, 0, 0, kProgrammerFactoryCode}),
-          wire::Coef(a, 80, -1.0F),
-          wire::Coef(a, 81, 25.0F),
-          wire::Coef(a, 86, -20.0F),
-          wire::Coef(a, 87, 70.0F),
-          wire::Coef(a, 94, 0.5F),
-          wire::Coef(a, 95, 4.5F),
-          wire::Coef(a, 72, 12.5F),
-          wire::Coef(a, 73, 10.0F),
-          wire::Coef(a, 78, 8.0F),
-          wire::Coef(a, 79, 2.0F),
-          wire::WriteParam(a, 2, serial),
-          wire::WriteParam(a, 3, {2, 1, 0, 0}),
-          wire::WriteParam(a, 9, {4, 25, 50, 0}),
-          wire::WriteParam(a, 10, {1, 0, 255, 0}),
-          wire::WriteParam(a, 11, {17, 0, 0, 0}),
-          wire::Job(a, 1)};
+  return {WriteParameterRequest(a, 0, {0, 0, 0, kProgrammerFactoryCode}),
+          WriteCoefficientRequest(a, 80, -1.0F),
+          WriteCoefficientRequest(a, 81, 25.0F),
+          WriteCoefficientRequest(a, 86, -20.0F),
+          WriteCoefficientRequest(a, 87, 70.0F),
+          WriteCoefficientRequest(a, 94, 0.5F),
+          WriteCoefficientRequest(a, 95, 4.5F),
+          WriteCoefficientRequest(a, 72, 12.5F),
+          WriteCoefficientRequest(a, 73, 10.0F),
+          WriteCoefficientRequest(a, 78, 8.0F),
+          WriteCoefficientRequest(a, 79, 2.0F),
+          WriteParameterRequest(a, 2, serial),
+          WriteParameterRequest(a, 3, {2, 1, 0, 0}),
+          WriteParameterRequest(a, 9, {4, 25, 50, 0}),
+          WriteParameterRequest(a, 10, {1, 0, 255, 0}),
+          WriteParameterRequest(a, 11, {17, 0, 0, 0}),
+          StartJobRequest(a, 1)};
 }
 
 TEST_F(FactoryRangeTest, ThreePassesOverEveryAddressWithAscendingSerialNumbers) {
@@ -93,36 +86,27 @@ TEST_F(FactoryRangeTest, ThreePassesOverEveryAddressWithAscendingSerialNumbers) 
   EXPECT_TRUE(Run(Inputs(3, 5)).succeeded());
 
   // Each programmer is busy for two polls after every job 1.
-  const auto ready = [](std::uint8_t a) { return wire::StatusPolls(a, 3); };
-  EXPECT_EQ(Frames(), Concat<RequestFrame>(
-                          {{wire::IdentifyWithCode(3), wire::Job(3, 1), wire::IdentifyWithCode(4),
-                            wire::Job(4, 1), wire::IdentifyWithCode(5), wire::Job(5, 1)},
-                           ready(3),
-                           WritePass(3, {0x00, 0x00, 0x03, 0xE8}),
-                           ready(4),
-                           WritePass(4, {0x00, 0x00, 0x03, 0xE9}),
-                           ready(5),
-                           WritePass(5, {0x00, 0x00, 0x03, 0xEA}),
-                           ready(3),
-                           {wire::Job(3, 2)},
-                           ready(4),
-                           {wire::Job(4, 2)},
-                           ready(5),
-                           {wire::Job(5, 2)}}));
+  std::vector<RequestFrame> expected;
+  for (const std::uint8_t a : {3, 4, 5}) {
+    Append(expected, {IdentifyWithCodeRequest(a), StartJobRequest(a, 1)});
+  }
+  for (const std::uint8_t a : {3, 4, 5}) {
+    Append(expected, StatusPolls(a, 3));
+    // Serial numbers 1000, 1001, 1002.
+    Append(expected, WritePass(a, {0x00, 0x00, 0x03, static_cast<std::uint8_t>(0xE8 + a - 3)}));
+  }
+  for (const std::uint8_t a : {3, 4, 5}) {
+    Append(expected, StatusPolls(a, 3));
+    Append(expected, {StartJobRequest(a, 2)});
+  }
+  EXPECT_EQ(Frames(), expected);
   EXPECT_EQ(EngineWaits(sim.clock), std::vector<int>(18, 200));
-  EXPECT_EQ(observer.reports, Concat<std::string>({{"=5", "=20"}, Polls(9), {"=50", "=70"}}));
+  EXPECT_EQ(observer.events, Concat<std::string>({{"=5", "=20"}, Polls(9), {"=50", "=70"}}));
   EXPECT_EQ(served, (std::vector<std::pair<int, int>>{
                         {1, 3}, {1, 4}, {1, 5}, {2, 3}, {2, 4}, {2, 5}, {3, 3}, {3, 4}, {3, 5}}));
-
-  for (std::size_t n = 0; n < stations.size(); ++n) {
-    const StationMemory& held = stations[n]->Stored();
-    EXPECT_EQ(held.serialNumber, 1000 + static_cast<int>(n));
-    EXPECT_EQ(held.parameters.at(0)[3], kProgrammerFactoryCode);
-    EXPECT_EQ(held.parameters.at(9), (ParameterBytes{4, 25, 50, 0}));
-    EXPECT_EQ(held.parameters.at(11), (ParameterBytes{17, 0, 0, 0}));
-    EXPECT_EQ(held.coefficients.at(81), 25.0F);
-    EXPECT_EQ(held.coefficients.at(95), 4.5F);
-  }
+  // The stations took what was sent.
+  EXPECT_EQ(stations[2]->Stored().serialNumber, 1002);
+  EXPECT_EQ(stations[2]->Stored().parameters.at(9), (ParameterBytes{4, 25, 50, 0}));
 }
 
 TEST_F(FactoryRangeTest, ReversedRangeServesTheFirstAddressOnly) {
@@ -130,7 +114,7 @@ TEST_F(FactoryRangeTest, ReversedRangeServesTheFirstAddressOnly) {
 
   EXPECT_TRUE(Run(Inputs(7, 5)).succeeded());
 
-  EXPECT_EQ(AddressesOnTheWire(), std::vector<std::uint8_t>(Frames().size(), 7));
+  EXPECT_EQ(AddressesOnTheWire(), std::vector<int>(Frames().size(), 7));
   EXPECT_EQ(served, (std::vector<std::pair<int, int>>{{1, 7}, {2, 7}, {3, 7}}));
   EXPECT_EQ(stations[2]->Stored().serialNumber, 1000);
 }
@@ -162,19 +146,20 @@ TEST_F(FactoryRangeTest, UncheckedOptionsWriteNeitherAnalogOutputNorSerialNumber
   EXPECT_EQ(stations[1]->Stored().serialNumber, serialBefore);
 }
 
-struct StationFailureCase {
+using enum RangePass;
+
+struct Failure {
   const char* name;
-  StationFaults faults;
   int message;
   RangePass failingPass;
   std::size_t waits;  // of the whole run
+  StationFaults faults;
 };
 
-class FailingStation : public FactoryRangeTest,
-                       public ::testing::WithParamInterface<StationFailureCase> {};
+class FailingStation : public FactoryRangeTest, public ::testing::WithParamInterface<Failure> {};
 
 TEST_P(FailingStation, EndsTheRunWithItsAddress) {
-  const StationFailureCase& c = GetParam();
+  const Failure& c = GetParam();
   AddStations({3, 4, 5});
   stations[1]->SetFaults(c.faults);
   const StationMemory untouched = stations[2]->Stored();
@@ -188,43 +173,36 @@ TEST_P(FailingStation, EndsTheRunWithItsAddress) {
   ASSERT_FALSE(served.empty());
   // Address 3 was served in the failing pass, and nothing came after it.
   EXPECT_EQ(served.back(), std::make_pair(static_cast<int>(c.failingPass), 3));
-  if (c.failingPass == RangePass::kWrite) {
+  if (c.failingPass == kWrite) {
     EXPECT_EQ(stations[0]->Stored().serialNumber, 1000);
     EXPECT_EQ(stations[2]->Stored(), untouched);
   }
 }
 
+constexpr std::uint8_t kJob = kFnStartProgrammerJob;
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, FailingStation,
     ::testing::Values(
-        StationFailureCase{"Absent", {.silent = true}, kMsgNoAnswer, RangePass::kAnnounce, 0},
-        StationFailureCase{"RefusesAJob",
-                           {.exception = 3, .onlyFunction = kFnStartProgrammerJob},
-                           kMsgNoAnswer,
-                           RangePass::kAnnounce,
-                           0},
-        StationFailureCase{"RefusesACoefficient",
-                           {.exception = 2, .onlyFunction = kFnWriteCoefficient, .onlyIndex = 86},
-                           kMsgNoAnswer,
-                           RangePass::kWrite,
-                           6},
-        StationFailureCase{"StatusUnreadable",
-                           {.silent = true, .onlyFunction = kFnReadParameter, .onlyIndex = 0},
-                           kMsgNoAnswer,
-                           RangePass::kWrite,
-                           3},
-        StationFailureCase{"BusyForever",
-                           {.programmerBusyForever = true},
-                           kMsgWriteFailed,
-                           RangePass::kWrite,
-                           3 + 21},
-        StationFailureCase{
-            "NoSwitch", {.noSwitch = true}, kMsgWriteFailed, RangePass::kWrite, 3 + 21},
-        StationFailureCase{"RefusesTheTransfer",
-                           {.exception = 3, .onlyFunction = kFnStartProgrammerJob, .onlyIndex = 2},
-                           kMsgWriteFailed,
-                           RangePass::kTransfer,
-                           9 + 6}),
+        Failure{"Absent", kMsgNoAnswer, kAnnounce, 0, {.silent = true}},
+        Failure{"RefusesAJob", kMsgNoAnswer, kAnnounce, 0, {.exception = 3, .onlyFunction = kJob}},
+        Failure{"RefusesACoefficient",
+                kMsgNoAnswer,
+                kWrite,
+                6,
+                {.exception = 2, .onlyFunction = kFnWriteCoefficient, .onlyIndex = 86}},
+        Failure{"StatusUnreadable",
+                kMsgNoAnswer,
+                kWrite,
+                3,
+                {.silent = true, .onlyFunction = kFnReadParameter, .onlyIndex = 0}},
+        Failure{"BusyForever", kMsgWriteFailed, kWrite, 3 + 21, {.programmerBusyForever = true}},
+        Failure{"NoSwitch", kMsgWriteFailed, kWrite, 3 + 21, {.noSwitch = true}},
+        Failure{"RefusesTheTransfer",
+                kMsgWriteFailed,
+                kTransfer,
+                9 + 6,
+                {.exception = 3, .onlyFunction = kJob, .onlyIndex = 2}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -3,11 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+
+#include "serial/private_ports_directory.h"
 
 namespace tarnwick {
 namespace {
@@ -22,26 +23,12 @@ using ::testing::HasSubstr;
 class PortTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/tarnwick-ports-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
     fs::create_directories(portsDir());
     fs::create_directories(devDir());
     fs::create_directories(sysDir());
-    if (const char* old = std::getenv("TARNWICK_PORTS_DIR")) oldPortsDir_ = old;
-    setenv("TARNWICK_PORTS_DIR", portsDir().c_str(), 1);
   }
 
-  void TearDown() override {
-    if (oldPortsDir_) {
-      setenv("TARNWICK_PORTS_DIR", oldPortsDir_->c_str(), 1);
-    } else {
-      unsetenv("TARNWICK_PORTS_DIR");
-    }
-    fs::remove_all(root_);
-  }
-
-  fs::path portsDir() const { return root_ / "ports"; }
+  fs::path portsDir() const { return dir_.ports(); }
   fs::path devDir() const { return root_ / "dev"; }
   fs::path sysDir() const { return root_ / "sys"; }
 
@@ -57,13 +44,15 @@ class PortTableTest : public ::testing::Test {
 
   LinuxPortTable Table() const { return LinuxPortTable(devDir(), sysDir()); }
 
-  fs::path root_;
-  std::optional<std::string> oldPortsDir_;
+  testing::PrivatePortsDirectory dir_;
+  const fs::path root_ = dir_.root();
 };
 
 TEST_F(PortTableTest, PublishedLinksToTerminalsArePortsAndOthersAreNot) {
   std::ofstream(root_ / "plain") << "x";
+  fs::create_symlink("/dev/null", root_ / "hop");
   Publish("COM5", "/dev/null");
+  Publish("COM12", root_ / "hop");   // followed to the device
   Publish("COM7", root_ / "gone");   // left behind by a program that ended
   Publish("COM8", root_ / "plain");  // not a device
   Publish("COM0", "/dev/null");
@@ -73,12 +62,14 @@ TEST_F(PortTableTest, PublishedLinksToTerminalsArePortsAndOthersAreNot) {
   std::ofstream(portsDir() / "COM9") << "a file, not a link";
 
   const LinuxPortTable table = Table();
-  EXPECT_THAT(table.PresentPorts(), ElementsAre(PortEntry{5, "/dev/null", true}));
-  EXPECT_EQ(table.DevicePath(5), "/dev/null");
+  EXPECT_THAT(table.PresentPorts(),
+              ElementsAre(PortEntry{5, "/dev/null", true}, PortEntry{12, "/dev/null", true}));
+  EXPECT_EQ(table.DevicePath(12), "/dev/null");
   for (int n : {0, 6, 7, 8, 9, 257}) EXPECT_EQ(table.DevicePath(n), "") << "COM" << n;
 }
 
 TEST_F(PortTableTest, UartsAreNumberedFromOneAndEmptySlotsLeftOut) {
+  fs::remove_all(portsDir());  // no virtual ports at all
   AddUart("ttyS0", 4);
   AddUart("ttyS2", std::nullopt);  // no sysfs: taken as it is
   AddUart("ttyS3", 0);             // a slot with no UART behind it
@@ -107,31 +98,6 @@ TEST_F(PortTableTest, APublishedLinkTakesTheNumberOfAUart) {
   EXPECT_EQ(table.DevicePath(2), "/dev/null");
 }
 
-TEST_F(PortTableTest, LinksAreFollowedToTheDeviceAndSeenWhenTheyComeAndGo) {
-  const LinuxPortTable table = Table();
-  EXPECT_TRUE(table.PresentPorts().empty());
-
-  fs::create_symlink("/dev/null", root_ / "hop");
-  Publish("COM12", root_ / "hop");
-  EXPECT_EQ(table.DevicePath(12), "/dev/null");
-  fs::remove(portsDir() / "COM12");
-  EXPECT_EQ(table.DevicePath(12), "");
-}
-
-TEST_F(PortTableTest, AMissingPortsDirectoryHoldsNoPorts) {
-  fs::remove_all(portsDir());
-  AddUart("ttyS0", 4);
-  EXPECT_THAT(Table().PresentPorts(),
-              ElementsAre(PortEntry{1, (devDir() / "ttyS0").string(), false}));
-}
-
-TEST(FixedPortTableTest, KnowsOnlyItsOneNumber) {
-  const FixedPortTable table(1, "/dev/ttyUSB0");
-  EXPECT_EQ(table.DevicePath(1), "/dev/ttyUSB0");
-  EXPECT_EQ(table.DevicePath(2), "");
-  EXPECT_THAT(table.PresentPorts(), ElementsAre(PortEntry{1, "/dev/ttyUSB0", false}));
-}
-
 struct ArgumentCase {
   const char* text;
   int comNumber;
@@ -154,14 +120,11 @@ TEST_P(ParsePortArgumentTest, NamesAPortOrSaysWhyNot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParsePortArgumentTest,
-    ::testing::Values(ArgumentCase{"COM3", 3, ""}, ArgumentCase{"com3", 3, ""},
-                      ArgumentCase{"Com256", 256, ""}, ArgumentCase{"COM1", 1, ""},
-                      ArgumentCase{"/dev/ttyUSB0", 0, "/dev/ttyUSB0"},
-                      ArgumentCase{"/tmp/tarnwick-0/ports/COM5", 0, "/tmp/tarnwick-0/ports/COM5"},
-                      ArgumentCase{"COM0", 0, ""}, ArgumentCase{"COM257", 0, ""},
-                      ArgumentCase{"COM03", 0, ""}, ArgumentCase{"COM", 0, ""},
-                      ArgumentCase{"COM3x", 0, ""}, ArgumentCase{"COM-3", 0, ""},
-                      ArgumentCase{"COM99999999999", 0, ""}, ArgumentCase{"3", 0, ""},
+    ::testing::Values(ArgumentCase{"com3", 3, ""}, ArgumentCase{"Com256", 256, ""},
+                      ArgumentCase{"/dev/ttyUSB0", 0, "/dev/ttyUSB0"}, ArgumentCase{"COM0", 0, ""},
+                      ArgumentCase{"COM257", 0, ""}, ArgumentCase{"COM03", 0, ""},
+                      ArgumentCase{"COM", 0, ""}, ArgumentCase{"COM3x", 0, ""},
+                      ArgumentCase{"COM-3", 0, ""}, ArgumentCase{"COM99999999999", 0, ""},
                       ArgumentCase{"ttyUSB0", 0, ""}, ArgumentCase{"", 0, ""}));
 
 }  // namespace

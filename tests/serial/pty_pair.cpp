@@ -1,7 +1,6 @@
 #include "pty_pair.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -25,41 +24,15 @@ PtyPair::PtyPair() {
 
 PtyPair::~PtyPair() { HangUp(); }
 
-void PtyPair::WriteToDevice(const std::vector<std::uint8_t>& bytes) const {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
-    if (n <= 0) return;
-    done += static_cast<std::size_t>(n);
-  }
-}
-
-std::vector<std::uint8_t> PtyPair::ReadFromDevice(std::size_t count, int waitMs) const {
-  std::vector<std::uint8_t> bytes(count);
-  std::size_t done = 0;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-  while (done < count) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    pollfd watched{master_, POLLIN, 0};
-    if (left.count() <= 0 || poll(&watched, 1, static_cast<int>(left.count())) <= 0) break;
-    const ssize_t n = ::read(master_, bytes.data() + done, count - done);
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  bytes.resize(done);
-  return bytes;
-}
-
-int PtyPair::PendingForPort() const {
-  int pending = -1;
-  return ioctl(heldSlave_, FIONREAD, &pending) == 0 ? pending : -1;
+bool PtyPair::WriteToDevice(const std::vector<std::uint8_t>& bytes) const {
+  return ::write(master_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
 }
 
 bool PtyPair::WaitPendingForPort(int count) const {
   const auto deadline =
       std::chrono::steady_clock::now() + std::chrono::milliseconds(kPendingWaitMs);
-  while (PendingForPort() != count) {
+  int pending = -1;
+  while (ioctl(heldSlave_, FIONREAD, &pending) != 0 || pending != count) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }

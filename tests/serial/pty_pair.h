@@ -21,11 +21,8 @@ class PtyPair {
   const std::string& slavePath() const { return slavePath_; }
   int heldSlave() const { return heldSlave_; }
 
-  void WriteToDevice(const std::vector<std::uint8_t>& bytes) const;
-  // What the port sent, up to `count` bytes, waiting at most `waitMs`.
-  std::vector<std::uint8_t> ReadFromDevice(std::size_t count, int waitMs) const;
-  // Bytes waiting on the port's side, not yet read by anyone.
-  int PendingForPort() const;
+  // The device sends `bytes`; false when they did not all go.
+  bool WriteToDevice(const std::vector<std::uint8_t>& bytes) const;
   // Waits (bounded) until the port's input queue holds `count` bytes.
   bool WaitPendingForPort(int count) const;
   // The device side goes away: the port sees a hang-up.

@@ -10,6 +10,8 @@
 namespace tarnwick {
 namespace {
 
+using enum PressureUnit;
+
 // A key of typed values, as the registry holds them; an unopenable key reads
 // as empty and refuses writes.
 class FakeSettingsStore : public SettingsStore {
@@ -48,90 +50,47 @@ class FakeSettingsStore : public SettingsStore {
   }
 };
 
-TEST(LoadConsoleSettingsTest, FirstRunTakesTheDefaults) {
-  const FakeSettingsStore store;
-  const ConsoleSettings settings = LoadConsoleSettings(store);
-  EXPECT_EQ(settings.languageIndex, 1);
-  EXPECT_EQ(settings.comPortNumber, 1);
-  EXPECT_EQ(settings.pressureUnit, PressureUnit::kBar);
-  EXPECT_EQ(settings.mainLeft, 0);
-  EXPECT_EQ(settings.mainTop, 0);
-}
-
-TEST(LoadConsoleSettingsTest, TakesStoredValues) {
+TEST(LoadConsoleSettings, TakesEachStoredValueOfTheRightTypeAndDefaultsTheRest) {
   FakeSettingsStore store;
+  EXPECT_EQ(LoadConsoleSettings(store), (ConsoleSettings{1, 1, kBar, 0, 0}));
   store.values = {{"Language", 3},
                   {"COM-Port", 7},
                   {"PressureUnit", std::string("MPa")},
                   {"MainLeft", -2000},
                   {"MainTop", 130}};
-  const ConsoleSettings settings = LoadConsoleSettings(store);
-  EXPECT_EQ(settings.languageIndex, 3);
-  EXPECT_EQ(settings.comPortNumber, 7);
-  EXPECT_EQ(settings.pressureUnit, PressureUnit::kMpa);
-  EXPECT_EQ(settings.mainLeft, -2000);
-  EXPECT_EQ(settings.mainTop, 130);
-}
-
-TEST(LoadConsoleSettingsTest, EachAbsentValueFallsBackOnItsOwn) {
-  FakeSettingsStore store;
-  store.values = {{"Language", 2}, {"MainTop", 40}};
-  ConsoleSettings expected;
-  expected.languageIndex = 2;
-  expected.mainTop = 40;
-  EXPECT_EQ(LoadConsoleSettings(store), expected);
-}
-
-TEST(LoadConsoleSettingsTest, KeepsTheLowSixteenBitsOfThePortAsSigned) {
-  FakeSettingsStore store;
-  store.values = {{"COM-Port", 70000}};
-  EXPECT_EQ(LoadConsoleSettings(store).comPortNumber, 4464);
-  store.values = {{"COM-Port", 65535}};
-  EXPECT_EQ(LoadConsoleSettings(store).comPortNumber, -1);
-  store.values = {{"COM-Port", -3}};
-  EXPECT_EQ(LoadConsoleSettings(store).comPortNumber, -3);
-}
-
-TEST(LoadConsoleSettingsTest, UnitTextMustMatchExactly) {
-  FakeSettingsStore store;
-  for (const char* text : {"psi", "Psi", "mpa", "", "kPa"}) {
-    store.values = {{"PressureUnit", std::string(text)}};
-    EXPECT_EQ(LoadConsoleSettings(store).pressureUnit, PressureUnit::kBar) << text;
-  }
-  store.values = {{"PressureUnit", std::string("PSI")}};
-  EXPECT_EQ(LoadConsoleSettings(store).pressureUnit, PressureUnit::kPsi);
-}
-
-TEST(LoadConsoleSettingsTest, UnknownLanguageIsEnglish) {
-  FakeSettingsStore store;
-  for (std::int32_t stored : {0, 4, 5, 6, -1, 1000}) {
-    store.values = {{"Language", stored}};
-    EXPECT_EQ(LoadConsoleSettings(store).languageIndex, 1) << stored;
-  }
-}
-
-TEST(LoadConsoleSettingsTest, AValueOfTheWrongTypeCountsAsAbsent) {
-  FakeSettingsStore store;
+  EXPECT_EQ(LoadConsoleSettings(store), (ConsoleSettings{3, 7, kMpa, -2000, 130}));
   store.values = {{"Language", std::string("3")},
                   {"COM-Port", std::string("COM4")},
                   {"PressureUnit", 2},
                   {"MainLeft", std::string("10")},
                   {"MainTop", 25}};
-  ConsoleSettings expected;
-  expected.mainTop = 25;
-  EXPECT_EQ(LoadConsoleSettings(store), expected);
-}
-
-TEST(LoadConsoleSettingsTest, AnUnopenableStoreGivesAllDefaults) {
-  FakeSettingsStore store;
-  store.values = {{"Language", 2}, {"COM-Port", 5}};
+  EXPECT_EQ(LoadConsoleSettings(store), (ConsoleSettings{1, 1, kBar, 0, 25}));
   store.opens = false;
   EXPECT_EQ(LoadConsoleSettings(store), ConsoleSettings{});
 }
 
-TEST(SaveConsoleSettingsTest, WritesAllFiveWithTheirTypes) {
+TEST(LoadConsoleSettings, MakesUsableWhatTheConsoleCannotTakeAsItStands) {
   FakeSettingsStore store;
-  const ConsoleSettings settings{2, -1, PressureUnit::kPsi, -2000, 300};
+  const auto load = [&store](const char* name, FakeSettingsStore::Value value) {
+    store.values = {{name, std::move(value)}};
+    return LoadConsoleSettings(store);
+  };
+  // The port keeps its low sixteen bits, as a signed number.
+  EXPECT_EQ(load("COM-Port", 70000).comPortNumber, 4464);
+  EXPECT_EQ(load("COM-Port", 65535).comPortNumber, -1);
+  EXPECT_EQ(load("COM-Port", -3).comPortNumber, -3);
+  for (const char* text : {"psi", "mpa", "", "kPa"}) {
+    EXPECT_EQ(load("PressureUnit", std::string(text)).pressureUnit, kBar) << text;
+  }
+  EXPECT_EQ(load("PressureUnit", std::string("PSI")).pressureUnit, kPsi);
+  for (std::int32_t stored : {0, 4, -1, 1000}) {
+    EXPECT_EQ(load("Language", stored).languageIndex, 1) << stored;
+  }
+}
+
+TEST(SaveConsoleSettings, WritesAllFiveWithTheirTypesAndTheyLoadBackUnchanged) {
+  FakeSettingsStore store;
+  const ConsoleSettings settings{2, -1, kPsi, -2000, 300};
   ASSERT_TRUE(SaveConsoleSettings(store, settings));
   const std::map<std::string, FakeSettingsStore::Value, std::less<>> expected = {
       {"Language", 2},
@@ -140,32 +99,18 @@ TEST(SaveConsoleSettingsTest, WritesAllFiveWithTheirTypes) {
       {"MainLeft", -2000},
       {"MainTop", 300}};
   EXPECT_EQ(store.values, expected);
-}
-
-TEST(SaveConsoleSettingsTest, WhatIsSavedLoadsBackUnchanged) {
-  FakeSettingsStore store;
-  const ConsoleSettings settings{3, 12, PressureUnit::kMpa, 17, -4};
-  ASSERT_TRUE(SaveConsoleSettings(store, settings));
   EXPECT_EQ(LoadConsoleSettings(store), settings);
 }
 
-TEST(SaveConsoleSettingsTest, OverwritesAMisspelledUnitWithBar) {
-  FakeSettingsStore store;
-  store.values = {{"PressureUnit", std::string("psi")}};
-  ASSERT_TRUE(SaveConsoleSettings(store, LoadConsoleSettings(store)));
-  EXPECT_EQ(store.values.at("PressureUnit"), FakeSettingsStore::Value(std::string("bar")));
-}
-
-TEST(SaveConsoleSettingsTest, ReportsAFailedWriteAndStillWritesTheRest) {
+TEST(SaveConsoleSettings, ReportsAFailedWriteAndStillWritesTheRest) {
   FakeSettingsStore store;
   store.refusedName = "COM-Port";
   EXPECT_FALSE(SaveConsoleSettings(store, ConsoleSettings{}));
   EXPECT_EQ(store.values.size(), 4U);
   EXPECT_FALSE(store.values.contains("COM-Port"));
 
-  FakeSettingsStore closed;
-  closed.opens = false;
-  EXPECT_FALSE(SaveConsoleSettings(closed, ConsoleSettings{}));
+  store.opens = false;
+  EXPECT_FALSE(SaveConsoleSettings(store, ConsoleSettings{}));
 }
 
 }  // namespace

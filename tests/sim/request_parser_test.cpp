@@ -9,81 +9,55 @@ namespace tarnwick {
 namespace {
 
 using std::chrono::microseconds;
+using Frames = std::vector<RequestFrame>;
 
-// Feeds bytes 1 µs apart and collects the frames found.
-std::vector<RequestFrame> Feed(RequestParser& parser, const std::vector<std::uint8_t>& bytes,
-                               microseconds start = microseconds{0}) {
-  std::vector<RequestFrame> frames;
+// Feeds bytes 1 µs apart, starting at `start`, and collects the frames found.
+Frames Feed(RequestParser& parser, const std::vector<std::vector<std::uint8_t>>& pieces,
+            microseconds start = microseconds{0}) {
+  Frames frames;
   microseconds at = start;
-  for (const std::uint8_t byte : bytes) {
-    if (auto frame = parser.Push(byte, at)) frames.push_back(*frame);
-    at += microseconds{1};
+  for (const auto& piece : pieces) {
+    for (const std::uint8_t byte : piece) {
+      if (auto frame = parser.Push(byte, at)) frames.push_back(*frame);
+      at += microseconds{1};
+    }
   }
   return frames;
-}
-
-std::vector<std::uint8_t> Concat(std::vector<std::uint8_t> a, const std::vector<std::uint8_t>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
 }
 
 const RequestFrame kIdentify{250, 48, {}};
 const RequestFrame kWithCode{250, 48, {kIdentifyCode[0], kIdentifyCode[1]}};
 const RequestFrame kWrite{3, 31, {72, 0x40, 0x20, 0x00, 0x00}};
+const RequestFrame kUnknown{1, 0x05, {1, 2}};
 
-TEST(RequestParser, FramesKnownFunctionsByLength) {
+TEST(RequestParser, FramesByLengthAndTellsTheIdentifyFormsAndUnknownFunctionsApartByCrc) {
   RequestParser parser;
-  EXPECT_EQ(Feed(parser, EncodeFrame(kWrite)), std::vector<RequestFrame>{kWrite});
-  EXPECT_EQ(Feed(parser, EncodeFrame(kIdentify)), std::vector<RequestFrame>{kIdentify});
+  EXPECT_EQ(Feed(parser, {EncodeFrame(kWrite), EncodeFrame(kIdentify), EncodeFrame(kWithCode),
+                          EncodeFrame(kUnknown)}),
+            (Frames{kWrite, kIdentify, kWithCode, kUnknown}));
 }
 
-TEST(RequestParser, TellsTheTwoIdentifyFormsApartByCrc) {
-  RequestParser parser;
-  EXPECT_EQ(Feed(parser, EncodeFrame(kWithCode)), std::vector<RequestFrame>{kWithCode});
-  EXPECT_EQ(Feed(parser, Concat(EncodeFrame(kIdentify), EncodeFrame(kWithCode))),
-            (std::vector<RequestFrame>{kIdentify, kWithCode}));
+TEST(RequestParser, ResynchronisesAfterGarbage) {
+  const std::vector<std::vector<std::uint8_t>> garbage{
+      {0x55},
+      {0x01, 0xEE},
+      {0x01, 30, 72, 0x00, 0x00},  // a known function with a wrong CRC
+      {0xFA, 0x1E, 0x48},          // a cut frame
+      std::vector<std::uint8_t>(20, 0x00),
+  };
+  for (const auto& bytes : garbage) {
+    SCOPED_TRACE(::testing::PrintToString(bytes));
+    RequestParser parser;
+    EXPECT_EQ(Feed(parser, {bytes, EncodeFrame(kWrite)}), Frames{kWrite});
+    EXPECT_EQ(Feed(parser, {EncodeFrame(kIdentify)}), Frames{kIdentify});
+  }
 }
 
-TEST(RequestParser, UnknownFunctionFramedByCrc) {
-  RequestParser parser;
-  const RequestFrame unknown{1, 0x05, {1, 2}};
-  EXPECT_EQ(Feed(parser, EncodeFrame(unknown)), std::vector<RequestFrame>{unknown});
-}
-
-struct GarbageCase {
-  const char* name;
-  std::vector<std::uint8_t> garbage;
-};
-
-class RequestParserGarbage : public ::testing::TestWithParam<GarbageCase> {};
-
-TEST_P(RequestParserGarbage, ResynchronisesOnTheNextFrame) {
-  RequestParser parser;
-  EXPECT_EQ(Feed(parser, Concat(GetParam().garbage, EncodeFrame(kWrite))),
-            std::vector<RequestFrame>{kWrite});
-  EXPECT_EQ(Feed(parser, EncodeFrame(kIdentify)), std::vector<RequestFrame>{kIdentify});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Garbage, RequestParserGarbage,
-    ::testing::Values(GarbageCase{"OneByte", {0x55}}, GarbageCase{"UnknownFunction", {0x01, 0xEE}},
-                      GarbageCase{"KnownFunctionBadCrc", {0x01, 30, 72, 0x00, 0x00}},
-                      GarbageCase{"CutFrame", {0xFA, 0x1E, 0x48}},
-                      GarbageCase{"Zeros", std::vector<std::uint8_t>(20, 0x00)}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RequestParser, PauseDropsAPartialFrame) {
+TEST(RequestParser, APauseDropsAPartialFrame) {
   RequestParser parser;
   const auto frame = EncodeFrame(kWrite);
-  EXPECT_TRUE(Feed(parser, {frame.begin(), frame.begin() + 4}).empty());
-  EXPECT_EQ(Feed(parser, frame, microseconds{100000}), std::vector<RequestFrame>{kWrite});
-}
-
-TEST(RequestParser, CorruptedFrameIsNotAnswered) {
-  RequestParser parser;
-  auto frame = EncodeFrame(kWrite);
-  frame.back() ^= 0x01;
-  EXPECT_TRUE(Feed(parser, frame).empty());
+  EXPECT_TRUE(Feed(parser, {{frame.begin(), frame.begin() + 4}}).empty());
+  EXPECT_EQ(Feed(parser, {frame}, microseconds{100000}), Frames{kWrite});
 }
 
 }  // namespace

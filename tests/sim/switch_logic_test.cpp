@@ -43,13 +43,5 @@ TEST(SwitchStateByte, MissingOutputStaysOpen) {
   EXPECT_EQ(SwitchStateByte(absent, closedWindow, 5.0f, 0), 2);
 }
 
-TEST(ModeByte, ModeBitsMapToFunctionCodes) {
-  EXPECT_EQ(FunctionCodeOfModeByte(0x29), 0);
-  EXPECT_EQ(FunctionCodeOfModeByte(0x01), 1);
-  EXPECT_EQ(FunctionCodeOfModeByte(0x09), 2);
-  EXPECT_EQ(FunctionCodeOfModeByte(0x11), 3);
-  EXPECT_EQ(FunctionCodeOfModeByte(0x19), 4);
-}
-
 }  // namespace
 }  // namespace tarnwick

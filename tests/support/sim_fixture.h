@@ -9,6 +9,7 @@
 #include "sim/family4_station.h"
 #include "sim/sim_bus.h"
 #include "sim/simulated_port.h"
+#include "sim/station_factory.h"
 
 namespace tarnwick {
 
@@ -33,6 +34,15 @@ struct SimEnvironment {
 
   // BusOpen as the console calls it: 500 ms read time-out, 9600 baud.
   BusResult OpenLink() { return BusOpen(kSimCom, kDefaultReadTimeoutMs, 9600); }
+
+  // A station of `family` at `address` with the defaults tarnwick-sim gives it.
+  SimStation& AddStation(int family, std::uint8_t address, const StationFaults& faults = {}) {
+    StationSpec wanted;
+    wanted.family = family;
+    wanted.address = address;
+    wanted.faults = faults;
+    return bus.Add(MakeStation(wanted));
+  }
 
   // Forgets the requests and sleeps so far, e.g. after setting up.
   void ClearRecords() {

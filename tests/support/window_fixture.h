@@ -32,6 +32,12 @@ namespace tarnwick::testing {
 using Names = std::vector<std::string>;
 using TextsByName = std::map<std::string, std::string>;
 
+// A widget or menu item by object name and the text it should show.
+struct Shows {
+  const char* name;
+  std::string text;
+};
+
 // Google Test fixture for window tests: fake services and a main window built
 // on demand, so a test can set up settings and stations first.
 //
@@ -136,15 +142,17 @@ class WindowTest : public ::testing::Test {
     return Widget<QTabWidget>("PageControl")->currentWidget()->objectName().toStdString();
   }
 
-  // What a label, edit, button or list shows, or a group box's caption.
+  // What a label, edit, button, list or menu item shows, or a group box's or
+  // menu's caption.
   std::string Text(const char* objectName) const {
-    QWidget* widget = Widget(objectName);
-    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
-    if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText().toStdString();
-    if (auto* box = qobject_cast<QGroupBox*>(widget)) return box->title().toStdString();
-    if (auto* menu = qobject_cast<QMenu*>(widget)) return menu->title().toStdString();
+    QObject* object = form->findChild<QObject*>(QString::fromLatin1(objectName));
+    if (auto* label = qobject_cast<QLabel*>(object)) return label->text().toStdString();
+    if (auto* edit = qobject_cast<QLineEdit*>(object)) return edit->text().toStdString();
+    if (auto* button = qobject_cast<QAbstractButton*>(object)) return button->text().toStdString();
+    if (auto* list = qobject_cast<QComboBox*>(object)) return list->currentText().toStdString();
+    if (auto* box = qobject_cast<QGroupBox*>(object)) return box->title().toStdString();
+    if (auto* menu = qobject_cast<QMenu*>(object)) return menu->title().toStdString();
+    if (auto* action = qobject_cast<QAction*>(object)) return action->text().toStdString();
     ADD_FAILURE() << objectName << " shows no text";
     return {};
   }
@@ -152,6 +160,9 @@ class WindowTest : public ::testing::Test {
     TextsByName texts;
     for (const char* name : names) texts[name] = Text(name);
     return texts;
+  }
+  void ExpectTexts(std::initializer_list<Shows> expected) const {
+    for (const Shows& shows : expected) EXPECT_EQ(Text(shows.name), shows.text) << shows.name;
   }
 
   // The marked items among the given menu items.

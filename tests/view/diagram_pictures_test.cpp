@@ -7,10 +7,6 @@
 namespace tarnwick {
 namespace {
 
-constexpr auto kOpen = ContactPicture::kOpen;
-constexpr auto kClosed = ContactPicture::kClosed;
-constexpr auto kHidden = ContactPicture::kHidden;
-
 TEST(DelayPanelAvailableTest, PressureSwitchAndNewerLevelDevices) {
   struct Case {
     int family;
@@ -27,56 +23,6 @@ TEST(DelayPanelAvailableTest, PressureSwitchAndNewerLevelDevices) {
     identity.VersionMinor = c.minor;
     EXPECT_EQ(DelayPanelAvailable(c.family, identity), c.expected)
         << "family " << c.family << " version " << int{c.major} << "." << int{c.minor};
-  }
-}
-
-TEST(SwitchTabPicturesTest, OffHidesEverything) {
-  for (SwitchContact contact : {SwitchContact::kNormallyOpen, SwitchContact::kNormallyClosed}) {
-    const SwitchTabPictures p = SwitchTabPicturesFor(SwitchFunction::kOff, contact, true);
-    EXPECT_FALSE(p.contactGroup || p.switchPoints || p.delayGroup || p.hysteresisGraph ||
-                 p.windowGraph);
-    for (int place = 1; place <= 6; ++place) EXPECT_EQ(p.AtPlace(place), kHidden);
-  }
-}
-
-struct DiagramCase {
-  SwitchFunction function;
-  SwitchContact contact;
-  bool hysteresisGraph;
-  std::array<ContactPicture, 6> places;
-};
-
-TEST(SwitchTabPicturesTest, SymbolsTellWhenTheContactIsClosed) {
-  const DiagramCase cases[] = {
-      // Closes on the way up through the high point, opens on the way down through the low one.
-      {SwitchFunction::kHysteresis,
-       SwitchContact::kNormallyOpen,
-       true,
-       {kOpen, kClosed, kOpen, kHidden, kHidden, kHidden}},
-      {SwitchFunction::kHysteresis,
-       SwitchContact::kNormallyClosed,
-       true,
-       {kClosed, kOpen, kClosed, kHidden, kHidden, kHidden}},
-      // Closed between the points: place 5; above is 6, below is 4.
-      {SwitchFunction::kWindow,
-       SwitchContact::kNormallyOpen,
-       false,
-       {kHidden, kHidden, kHidden, kOpen, kClosed, kOpen}},
-      {SwitchFunction::kWindow,
-       SwitchContact::kNormallyClosed,
-       false,
-       {kHidden, kHidden, kHidden, kClosed, kOpen, kClosed}},
-  };
-  for (const DiagramCase& c : cases) {
-    for (bool delays : {false, true}) {
-      const SwitchTabPictures p = SwitchTabPicturesFor(c.function, c.contact, delays);
-      EXPECT_TRUE(p.contactGroup);
-      EXPECT_TRUE(p.switchPoints);
-      EXPECT_EQ(p.delayGroup, delays);
-      EXPECT_EQ(p.hysteresisGraph, c.hysteresisGraph);
-      EXPECT_EQ(p.windowGraph, !c.hysteresisGraph);
-      EXPECT_EQ(p.places, c.places);
-    }
   }
 }
 
