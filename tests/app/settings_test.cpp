@@ -93,7 +93,7 @@ TEST_F(SettingsTest, AUnitMarkedWhileALevelDeviceIsShownIsNotStored) {
 
 TEST_F(SettingsTest, AStoreThatCannotBeOpenedGivesDefaultsAndAQuietClose) {
   services.settings.values["Language"] = 2;
-  services.settings.available = false;
+  services.settings.opens = false;
   Start();
   EXPECT_THAT(MarkedLanguage(), ElementsAre("EnglishMenuItem"));
   Choose("FrenchMenuItem");

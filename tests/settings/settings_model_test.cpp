@@ -2,56 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <map>
-#include <string>
-#include <variant>
+#include "support/memory_settings_store.h"
 
 namespace tarnwick {
 namespace {
 
 using enum PressureUnit;
 
-// A key of typed values, as the registry holds them; an unopenable key reads
-// as empty and refuses writes.
-class FakeSettingsStore : public SettingsStore {
- public:
-  using Value = std::variant<std::int32_t, std::string>;
-
-  std::optional<std::int32_t> ReadInteger(std::string_view name) const override {
-    return Read<std::int32_t>(name);
-  }
-  std::optional<std::string> ReadString(std::string_view name) const override {
-    return Read<std::string>(name);
-  }
-  bool WriteInteger(std::string_view name, std::int32_t value) override {
-    return Write(name, value);
-  }
-  bool WriteString(std::string_view name, std::string_view value) override {
-    return Write(name, std::string(value));
-  }
-
-  std::map<std::string, Value, std::less<>> values;
-  bool opens = true;
-  std::string refusedName;
-
- private:
-  template <typename T>
-  std::optional<T> Read(std::string_view name) const {
-    const auto found = values.find(name);
-    if (!opens || found == values.end()) return std::nullopt;
-    if (const T* value = std::get_if<T>(&found->second)) return *value;
-    return std::nullopt;
-  }
-  bool Write(std::string_view name, Value value) {
-    if (!opens || name == refusedName) return false;
-    values.insert_or_assign(std::string(name), std::move(value));
-    return true;
-  }
-};
-
 TEST(LoadConsoleSettings, TakesEachStoredValueOfTheRightTypeAndDefaultsTheRest) {
-  FakeSettingsStore store;
+  testing::MemorySettingsStore store;
   EXPECT_EQ(LoadConsoleSettings(store), (ConsoleSettings{1, 1, kBar, 0, 0}));
   store.values = {{"Language", 3},
                   {"COM-Port", 7},
@@ -70,8 +29,8 @@ TEST(LoadConsoleSettings, TakesEachStoredValueOfTheRightTypeAndDefaultsTheRest) 
 }
 
 TEST(LoadConsoleSettings, MakesUsableWhatTheConsoleCannotTakeAsItStands) {
-  FakeSettingsStore store;
-  const auto load = [&store](const char* name, FakeSettingsStore::Value value) {
+  testing::MemorySettingsStore store;
+  const auto load = [&store](const char* name, testing::MemorySettingsStore::Value value) {
     store.values = {{name, std::move(value)}};
     return LoadConsoleSettings(store);
   };
@@ -89,10 +48,10 @@ TEST(LoadConsoleSettings, MakesUsableWhatTheConsoleCannotTakeAsItStands) {
 }
 
 TEST(SaveConsoleSettings, WritesAllFiveWithTheirTypesAndTheyLoadBackUnchanged) {
-  FakeSettingsStore store;
+  testing::MemorySettingsStore store;
   const ConsoleSettings settings{2, -1, kPsi, -2000, 300};
   ASSERT_TRUE(SaveConsoleSettings(store, settings));
-  const std::map<std::string, FakeSettingsStore::Value, std::less<>> expected = {
+  const std::map<std::string, testing::MemorySettingsStore::Value, std::less<>> expected = {
       {"Language", 2},
       {"COM-Port", -1},
       {"PressureUnit", std::string("PSI")},
@@ -103,7 +62,7 @@ TEST(SaveConsoleSettings, WritesAllFiveWithTheirTypesAndTheyLoadBackUnchanged) {
 }
 
 TEST(SaveConsoleSettings, ReportsAFailedWriteAndStillWritesTheRest) {
-  FakeSettingsStore store;
+  testing::MemorySettingsStore store;
   store.refusedName = "COM-Port";
   EXPECT_FALSE(SaveConsoleSettings(store, ConsoleSettings{}));
   EXPECT_EQ(store.values.size(), 4U);

@@ -7,15 +7,12 @@
 #include <QString>
 #include <deque>
 #include <functional>
-#include <map>
-#include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "app/dialogs.h"
 #include "app/services.h"
-#include "settings/settings_store.h"
+#include "support/memory_settings_store.h"
 #include "support/sim_fixture.h"
 
 namespace tarnwick::testing {
@@ -73,45 +70,6 @@ class ScriptedDialogs final : public Dialogs {
     const bool answer = answers.front();
     answers.pop_front();
     return answer;
-  }
-};
-
-// A settings store in memory that keeps each value's type, as the registry
-// does. `available = false` is a store that cannot be opened: nothing reads,
-// nothing is written.
-class MemorySettingsStore final : public SettingsStore {
- public:
-  using Value = std::variant<std::int32_t, std::string>;
-
-  std::optional<std::int32_t> ReadInteger(std::string_view name) const override {
-    const Value* value = Find(name);
-    if (!value || !std::holds_alternative<std::int32_t>(*value)) return std::nullopt;
-    return std::get<std::int32_t>(*value);
-  }
-  std::optional<std::string> ReadString(std::string_view name) const override {
-    const Value* value = Find(name);
-    if (!value || !std::holds_alternative<std::string>(*value)) return std::nullopt;
-    return std::get<std::string>(*value);
-  }
-  bool WriteInteger(std::string_view name, std::int32_t value) override {
-    if (!available) return false;
-    values[std::string(name)] = value;
-    return true;
-  }
-  bool WriteString(std::string_view name, std::string_view value) override {
-    if (!available) return false;
-    values[std::string(name)] = std::string(value);
-    return true;
-  }
-
-  std::map<std::string, Value, std::less<>> values;
-  bool available = true;
-
- private:
-  const Value* Find(std::string_view name) const {
-    if (!available) return nullptr;
-    const auto it = values.find(name);
-    return it == values.end() ? nullptr : &it->second;
   }
 };
 
