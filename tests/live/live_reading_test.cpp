@@ -28,10 +28,10 @@ class LiveTickTest : public ::testing::Test {
 
   // A station whose reading stands still at `value`.
   SimStation& AddStation(int family, std::uint8_t address, float value) {
-    StationSpec spec;
-    spec.family = family;
-    spec.address = address;
-    SimStation& station = sim.bus.Add(MakeStation(spec));
+    StationSpec stationSpec;
+    stationSpec.family = family;
+    stationSpec.address = address;
+    SimStation& station = sim.bus.Add(MakeStation(stationSpec));
     station.SetLiveBase(value);
     station.SetMotion({});
     sim.ClearRecords();
