@@ -11,25 +11,28 @@ constexpr int kGrabStripHeight = 24;
 constexpr int kGrabMinWidth = 80;
 constexpr int kGrabMinHeight = 8;
 
-int Overlap(int start1, int length1, int start2, int length2) {
+// Wide enough that a stored position near the integer limits plus a length
+// cannot overflow.
+long long Overlap(long long start1, long long length1, long long start2, long long length2) {
   return std::min(start1 + length1, start2 + length2) - std::max(start1, start2);
 }
 
 bool CanGrab(const ScreenRect& window, const ScreenRect& screen) {
-  const int grabWidth = std::min(kGrabMinWidth, window.width);
+  const long long grabWidth = std::min(kGrabMinWidth, window.width);
   return Overlap(window.left, window.width, screen.left, screen.width) >= grabWidth &&
          Overlap(window.top, kGrabStripHeight, screen.top, screen.height) >= kGrabMinHeight;
 }
 
 // Zero where the two overlap, else how far apart they are on each axis.
 long long Distance(const ScreenRect& a, const ScreenRect& b) {
-  const long long dx = std::max(0, -Overlap(a.left, a.width, b.left, b.width));
-  const long long dy = std::max(0, -Overlap(a.top, a.height, b.top, b.height));
+  const long long dx = std::max(0LL, -Overlap(a.left, a.width, b.left, b.width));
+  const long long dy = std::max(0LL, -Overlap(a.top, a.height, b.top, b.height));
   return dx * dx + dy * dy;
 }
 
 int Fit(int start, int length, int areaStart, int areaLength) {
-  return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+  const long long end = static_cast<long long>(areaStart) + areaLength - length;
+  return static_cast<int>(std::max<long long>(areaStart, std::min<long long>(start, end)));
 }
 
 }  // namespace

@@ -112,6 +112,9 @@ BusResult BusLink::Transfer(std::span<std::uint8_t> buffer, int requestLength, i
     const std::uint8_t code = buffer[l + 4];
     return IsKnownException(code) ? static_cast<BusResult>(code) : kBusBadReply;
   }
+  // A reply without all the fields the command decodes would hand its CRC and
+  // stale bytes to the caller as data, and a read-modify-write would store them.
+  if (n < readLength) return kBusBadReply;
   return kBusOk;
 }
 

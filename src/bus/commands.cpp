@@ -24,7 +24,6 @@ class Exchange {
   BusResult Run() { return BusTransfer(buffer_, kLengths.request, kLengths.reply); }
 
  private:
-  // Zeroed, so that the fields of a short reply read as 0 rather than stale bytes.
   std::array<std::uint8_t, kLengths.request + kLengths.reply + 4> buffer_{};
 };
 

@@ -49,14 +49,16 @@ int RunFactoryProgram(const std::vector<std::string>& words) {
   inputs.firstSerialNumber = firstSerial;
 
   std::string openError;
-  if (!link.Open(openError)) return ReportOpenFailure(openError);
+  if (!link.Open(openError)) {
+    return link.Stopped() ? link.Fail(openError) : ReportOpenFailure(openError);
+  }
   CliObserver observer(0);
   FactoryProgress progress;
   const EngineOutcome outcome = ProgramAddressRange(
       inputs, link.clock(), observer,
       [&progress](RangePass pass, std::uint8_t address) { progress.Served(pass, address); });
+  if (!outcome.succeeded()) return link.Fail(outcome, progress.StoppedText());
   link.Close();
-  if (!outcome.succeeded()) return ReportFailure(outcome);
 
   const std::vector<int>& stations = progress.transferred();
   nlohmann::ordered_json summary{{"programmed", stations}};

@@ -8,6 +8,38 @@
 #include "device/identification.h"
 
 namespace tarnwick::cli {
+namespace {
+
+// What the last identification attempt met, in the technician's words.
+std::string ExchangeFailure(BusResult result, const std::string& where) {
+  switch (result) {
+    case kBusNoAnswer:
+      return "no answer from " + where;
+    case kBusBadReply:
+      return "the device at " + where +
+             " answered with a malformed reply (wrong checksum, too short, or garbage)";
+    case kBusExceptionFunction:
+    case kBusExceptionAddress:
+    case kBusExceptionValue:
+    case kBusExceptionDevice:
+      return "the device at " + where + " answered with exception code " + std::to_string(result);
+    case kBusBroadcastSent:
+      return where + " is the broadcast address, which no device answers";
+    default:
+      return std::string("the exchange with ") + where + " failed: " + BusResultName(result);
+  }
+}
+
+std::string UnsupportedDevice(const DeviceIdentity& identity, const std::string& where) {
+  const FamilyMatch match = FamilyOf(identity);
+  return "the device at " + where + " (identity " + std::to_string(identity.Class) + "." +
+         std::to_string(identity.Group) + ", version " + std::to_string(identity.VersionMajor) +
+         "." + std::to_string(identity.VersionMinor) + ") is " +
+         (match.versionRefused() ? "a known device with an unsupported software version"
+                                 : "not a supported device");
+}
+
+}  // namespace
 
 int RunIdentify(const std::vector<std::string>& words) {
   const CliArgs args(words, {"port", "address"}, {});
@@ -24,17 +56,12 @@ int RunIdentify(const std::vector<std::string>& words) {
     link.Close();
     const std::string where = "address " + std::to_string(address) + " on " + link.name();
     if (outcome.message == kMsgNoAnswer) {
-      failure = "no answer from " + where;
+      failure = ExchangeFailure(result, where);
     } else if (!outcome.succeeded()) {
-      const FamilyMatch match = FamilyOf(identity);
-      failure = "the device at " + where + " (identity " + std::to_string(identity.Class) + "." +
-                std::to_string(identity.Group) + ", version " +
-                std::to_string(identity.VersionMajor) + "." +
-                std::to_string(identity.VersionMinor) + ") is " +
-                (match.versionRefused() ? "a known device with an unsupported software version"
-                                        : "not a supported device");
+      failure = UnsupportedDevice(identity, where);
     }
   }
+  if (link.Stopped()) return link.Fail(failure);
 
   PrintJson({{"result", result}, {"identity", IdentityJson(identity)}, {"family", family}});
   if (!failure.empty()) {

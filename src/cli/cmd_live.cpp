@@ -10,7 +10,6 @@
 #include "cli/failure_report.h"
 #include "cli/json_output.h"
 #include "cli/live_display.h"
-#include "cli/stop_signal.h"
 #include "live/live_reading.h"
 
 namespace tarnwick::cli {
@@ -28,26 +27,25 @@ int RunLive(const std::vector<std::string>& words) {
   const long long count = args.Integer("count", kUntilStopped, 1, std::numeric_limits<int>::max());
   CliObserver observer(RetryNoSwitchOption(args));
   CliLink link(args.Required("port"));
-  StopSignal stop;
 
-  const auto readout = OpenAndReadDevice(link, address, false, observer);
-  if (!readout) return kExitFailure;
+  int failureStatus = kExitFailure;
+  const auto readout = OpenAndReadDevice(link, address, false, observer, failureStatus);
+  if (!readout) return failureStatus;
   LiveDisplay display(*readout, unit);
   const float analogOutMin = readout->analogOutputRange ? readout->analogOutputRange->min : 0.0F;
 
-  for (long long tick = 1; !stop.Requested(); ++tick) {
+  for (long long tick = 1; !link.Stopped(); ++tick) {
     // A tick that overruns its interval delays the next one; ticks never pile up.
     const auto nextTick = std::chrono::steady_clock::now() + kTickInterval;
     const LiveReading reading = LiveTick(readout->family, address, analogOutMin);
-    if (!reading.outcome.succeeded()) {
-      link.Close();
-      return ReportFailure(reading.outcome);
-    }
+    if (link.Stopped()) break;
+    if (!reading.outcome.succeeded()) return link.Fail(reading.outcome);
     PrintJson(display.Line(static_cast<int>(tick), reading));
-    if (tick == count || !stop.WaitUntil(nextTick)) break;
+    if (tick == count || !link.stop().WaitUntil(nextTick)) break;
   }
   link.Close();
-  return 0;
+  // Stopping is how the display is meant to end: every line printed is whole.
+  return link.Stopped() ? link.stop().ExitStatus() : 0;
 }
 
 }  // namespace tarnwick::cli

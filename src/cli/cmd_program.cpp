@@ -42,11 +42,18 @@ int RunProgram(const std::vector<std::string>& words) {
   }
 
   std::string openError;
-  if (!link.Open(openError)) return ReportOpenFailure(openError);
+  if (!link.Open(openError)) {
+    return link.Stopped() ? link.Fail(openError) : ReportOpenFailure(openError);
+  }
   const ReadoutResult result =
       ProgramAndReadBack(request.target, request.inputs, link.clock(), observer);
+  if (!result.succeeded()) {
+    return link.Fail(result.outcome, link.SentWrites()
+                                         ? "the device may hold some of the new values: read it "
+                                           "out to see what it holds"
+                                         : "nothing was written");
+  }
   link.Close();
-  if (!result.succeeded()) return ReportFailure(result.outcome);
   PrintJson(ReadoutJson(*result.readout, request.target.sessionAddress, request.unit));
   return 0;
 }

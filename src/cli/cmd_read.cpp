@@ -17,8 +17,10 @@ int RunRead(const std::vector<std::string>& words) {
   CliObserver observer(RetryNoSwitchOption(args));
   CliLink link(args.Required("port"));
 
-  const auto readout = OpenAndReadDevice(link, address, args.Has("factory"), observer);
-  if (!readout) return kExitFailure;
+  int failureStatus = kExitFailure;
+  const auto readout =
+      OpenAndReadDevice(link, address, args.Has("factory"), observer, failureStatus);
+  if (!readout) return failureStatus;
   link.Close();
   PrintJson(ReadoutJson(*readout, address, unit));
   return 0;

@@ -19,10 +19,11 @@ std::string NotSupportedText(const EngineOutcome& outcome, const DeviceIdentity&
 }  // namespace
 
 std::optional<DeviceReadout> OpenAndReadDevice(CliLink& link, std::uint8_t address,
-                                               bool factoryMode, EngineObserver& observer) {
+                                               bool factoryMode, EngineObserver& observer,
+                                               int& failureStatus) {
   std::string openError;
   if (!link.Open(openError)) {
-    ReportOpenFailure(openError);
+    failureStatus = link.Stopped() ? link.Fail(openError) : ReportOpenFailure(openError);
     return std::nullopt;
   }
   observer.SetProgress(kProgressLinkOpen);
@@ -30,19 +31,15 @@ std::optional<DeviceReadout> OpenAndReadDevice(CliLink& link, std::uint8_t addre
   int family = kFamilyNone;
   const EngineOutcome identified = IdentifyDevice(address, link.clock(), identity, family);
   if (!identified.succeeded()) {
-    link.Close();
-    if (identified.message == kMsgNotSupported) {
-      ReportFailure(NotSupportedText(identified, identity));
-    } else {
-      ReportFailure(identified);
-    }
+    failureStatus =
+        link.Fail(identified.message == kMsgNotSupported ? NotSupportedText(identified, identity)
+                                                         : OutcomeText(identified));
     return std::nullopt;
   }
   ReadoutResult result =
       ReadOutDevice(family, address, identity, factoryMode, link.clock(), observer);
   if (!result.succeeded()) {
-    link.Close();
-    ReportFailure(result.outcome);
+    failureStatus = link.Fail(result.outcome);
     return std::nullopt;
   }
   return std::move(result.readout);

@@ -11,8 +11,11 @@ namespace tarnwick::cli {
 
 // The console's read: open the link, identify the device at `address`, read
 // it out. On success the link stays open for the caller. On failure the
-// message is on stderr, the link is closed and nothing is returned.
+// message is on stderr, the link is closed, `failureStatus` holds the exit
+// status (1, or 130 / 143 when Ctrl-C or SIGTERM stopped it) and nothing is
+// returned.
 std::optional<DeviceReadout> OpenAndReadDevice(CliLink& link, std::uint8_t address,
-                                               bool factoryMode, EngineObserver& observer);
+                                               bool factoryMode, EngineObserver& observer,
+                                               int& failureStatus);
 
 }  // namespace tarnwick::cli

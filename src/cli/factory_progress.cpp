@@ -17,11 +17,24 @@ const char* StepWord(RangePass pass) {
   return "";
 }
 
+std::string AddressList(const std::vector<int>& addresses) {
+  std::string text;
+  for (int address : addresses) text += (text.empty() ? "" : ", ") + std::to_string(address);
+  return text.empty() ? "none" : text;
+}
+
 }  // namespace
 
 void FactoryProgress::Served(RangePass pass, std::uint8_t address) {
+  if (pass == RangePass::kWrite) written_.push_back(address);
   if (pass == RangePass::kTransfer) transferred_.push_back(address);
   PrintJson({{"pass", static_cast<int>(pass)}, {"step", StepWord(pass)}, {"address", address}});
+}
+
+std::string FactoryProgress::StoppedText() const {
+  return "programmers that received all values: " + AddressList(written_) +
+         "; that transferred them to their switch: " + AddressList(transferred_) +
+         "; the programmer being served when it stopped may hold part of the values";
 }
 
 }  // namespace tarnwick::cli

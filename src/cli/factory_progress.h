@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "programming/program_address_range.h"
@@ -18,7 +19,11 @@ class FactoryProgress {
   // After a successful run, every address of the range in order.
   const std::vector<int>& transferred() const { return transferred_; }
 
+  // What a run cut short has left in the programmers, for the stop's message.
+  std::string StoppedText() const;
+
  private:
+  std::vector<int> written_;
   std::vector<int> transferred_;
 };
 

@@ -9,6 +9,9 @@
 namespace tarnwick::cli {
 namespace {
 
+// Configuration and values files are a few hundred bytes; anything far larger is not one.
+constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
+
 const char* TypeName(const nlohmann::json& value) {
   if (value.is_null()) return "null";
   if (value.is_boolean()) return "true or false";
@@ -21,19 +24,29 @@ const char* TypeName(const nlohmann::json& value) {
 }  // namespace
 
 nlohmann::json LoadJsonFile(const std::filesystem::path& path) {
-  // A directory opens like a file here and then reads as empty input.
+  namespace fs = std::filesystem;
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) throw FileError("is a directory, not a file");
+  const fs::file_status status = fs::status(path, ec);
+  if (fs::is_directory(status)) throw FileError("is a directory, not a file");
+  // Opening a FIFO or a device would wait for a writer, possibly for ever.
+  if (fs::exists(status) && !fs::is_regular_file(status)) throw FileError("is not a regular file");
   std::ifstream file(path, std::ios::binary);
   if (!file) throw FileError("cannot be read");
+  // Read one byte beyond the limit, so that a file growing meanwhile is caught too.
+  std::string text(kMaxFileBytes + 1, '\0');
+  file.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (file.bad()) throw FileError("cannot be read");
+  text.resize(static_cast<std::size_t>(file.gcount()));
+  if (text.size() > kMaxFileBytes) throw FileError("is larger than 1 MiB");
   try {
-    return nlohmann::json::parse(file);
-  } catch (const nlohmann::json::parse_error& error) {
-    // The library's text starts with its own error id; keep only the reason.
+    return nlohmann::json::parse(text);
+  } catch (const nlohmann::json::exception& error) {
+    // A syntax error, or a number beyond the range of a double. The library's
+    // text starts with its own error id; keep only the reason.
     const std::string what = error.what();
-    const auto reason = what.find("parse error");
+    const auto idEnd = what.find("] ");
     throw FileError("not valid JSON: " +
-                    (reason == std::string::npos ? what : what.substr(reason)));
+                    (idEnd == std::string::npos ? what : what.substr(idEnd + 2)));
   }
 }
 

@@ -17,8 +17,9 @@ class FileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The whole file parsed as JSON; a missing file or a syntax error is a
-// FileError, whose text the caller puts after the file's name.
+// The whole file parsed as JSON. A file that is missing, not a regular file,
+// larger than 1 MiB, not JSON, or holds a number beyond the range of a double
+// is a FileError, whose text the caller puts after the file's name.
 nlohmann::json LoadJsonFile(const std::filesystem::path& path);
 
 // One JSON object of a file and where it sits in it, so that every complaint

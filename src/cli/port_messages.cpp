@@ -3,10 +3,11 @@
 namespace tarnwick::cli {
 
 std::string PortOpenMessage(PortError error, const std::string& portName,
-                            const std::string& devicePath) {
+                            const std::string& devicePath, const std::string& missingReason) {
   const std::string device = devicePath.empty() ? portName : devicePath;
   switch (error) {
     case PortError::kNotFound:
+      if (!missingReason.empty()) return portName + " does not exist (" + missingReason + ")";
       return devicePath.empty() ? portName + " does not exist: no such port is published"
                                 : portName + " does not exist (" + devicePath + " is missing)";
     case PortError::kBusy:

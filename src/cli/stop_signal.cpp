@@ -8,9 +8,9 @@
 namespace tarnwick::cli {
 namespace {
 
-volatile sig_atomic_t stopRequested = 0;
+volatile sig_atomic_t stopSignal = 0;
 
-extern "C" void OnStopSignal(int) { stopRequested = 1; }
+extern "C" void OnStopSignal(int signal) { stopSignal = signal; }
 
 sigset_t StopSignals() {
   sigset_t set;
@@ -23,7 +23,7 @@ sigset_t StopSignals() {
 }  // namespace
 
 StopSignal::StopSignal() {
-  stopRequested = 0;
+  stopSignal = 0;
   struct sigaction action {};
   action.sa_handler = OnStopSignal;
   sigemptyset(&action.sa_mask);
@@ -39,7 +39,11 @@ StopSignal::~StopSignal() {
   sigaction(SIGTERM, &previousTerm_, nullptr);
 }
 
-bool StopSignal::Requested() const { return stopRequested != 0; }
+bool StopSignal::Requested() const { return stopSignal != 0; }
+
+int StopSignal::Received() const { return stopSignal; }
+
+const char* StopSignal::Name() const { return Received() == SIGTERM ? "SIGTERM" : "Ctrl-C"; }
 
 bool StopSignal::WaitUntil(std::chrono::steady_clock::time_point deadline) {
   // ppoll lets the held-back signals in only while it waits, so one that

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <fstream>
 #include <map>
+#include <set>
 #include <system_error>
 #include <utility>
 
@@ -43,12 +44,17 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
          });
 }
 
+bool IsLink(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_symlink(fs::symlink_status(path, ec));
+}
+
 // A COM link counts when it is a symlink whose target is a character device;
 // links left behind by a program that ended (dangling) and links to anything
 // else are not ports. Returns the device the link points at, or empty.
 std::string LinkedDevice(const fs::path& link) {
   std::error_code ec;
-  if (!fs::is_symlink(fs::symlink_status(link, ec))) return {};
+  if (!IsLink(link)) return {};
   if (!fs::is_character_file(fs::status(link, ec))) return {};
   const fs::path target = fs::canonical(link, ec);
   return ec ? std::string{} : target.string();
@@ -89,24 +95,37 @@ std::string LinuxPortTable::UartPath(int comNumber) const {
 
 std::string LinuxPortTable::DevicePath(int comNumber) const {
   if (comNumber < kMinComNumber || comNumber > kMaxComNumber) return {};
-  if (std::string linked = LinkedDevice(PortLinkPath(comNumber)); !linked.empty()) return linked;
+  const fs::path link = PortLinkPath(comNumber);
+  if (IsLink(link)) return LinkedDevice(link);
   return UartPath(comNumber);
+}
+
+std::string LinuxPortTable::MissingReason(int comNumber) const {
+  if (comNumber < kMinComNumber || comNumber > kMaxComNumber) return {};
+  const fs::path link = PortLinkPath(comNumber);
+  if (!IsLink(link) || !LinkedDevice(link).empty()) return {};
+  std::error_code ec;
+  const std::string name = "COM" + std::to_string(comNumber);
+  if (!fs::exists(fs::status(link, ec))) return "the link " + name + " points at a missing device";
+  return "the link " + name + " points at something that is not a serial device";
 }
 
 std::vector<PortEntry> LinuxPortTable::PresentPorts() const {
   std::map<int, PortEntry> byNumber;
+  std::set<int> linked;
   const fs::path portsDirectory = PortsDirectory();
   ForEachName(portsDirectory, [&](const std::string& name) {
     const int n = ComNumberOfLinkName(name);
-    if (n == 0) return;
-    if (std::string linked = LinkedDevice(portsDirectory / name); !linked.empty()) {
-      byNumber[n] = PortEntry{n, std::move(linked), true};
+    if (n == 0 || !IsLink(portsDirectory / name)) return;
+    linked.insert(n);
+    if (std::string device = LinkedDevice(portsDirectory / name); !device.empty()) {
+      byNumber[n] = PortEntry{n, std::move(device), true};
     }
   });
   ForEachName(devRoot_, [&](const std::string& name) {
     if (!name.starts_with(kUartPrefix)) return;
     const int k = CanonicalNumber(std::string_view(name).substr(kUartPrefix.size()));
-    if (k < 0 || k + 1 > kMaxComNumber || byNumber.contains(k + 1)) return;
+    if (k < 0 || k + 1 > kMaxComNumber || linked.contains(k + 1)) return;
     if (std::string path = UartPath(k + 1); !path.empty()) {
       byNumber[k + 1] = PortEntry{k + 1, std::move(path), false};
     }

@@ -28,6 +28,9 @@ class PortTable {
   virtual ~PortTable() = default;
   // Empty when COM<n> is not present.
   virtual std::string DevicePath(int comNumber) const = 0;
+  // Why COM<n> has no device although something names it, for messages;
+  // empty when nothing names it.
+  virtual std::string MissingReason(int comNumber) const = 0;
   // Each present COM number once, in ascending order.
   virtual std::vector<PortEntry> PresentPorts() const = 0;
 };
@@ -35,7 +38,8 @@ class PortTable {
 // The ports of a Linux machine: the links COM<n> in PortsDirectory() that point
 // at a character device, and the serial UARTs /dev/ttyS<k> as COM<k+1>. A
 // published link wins over a UART with the same number: whoever published it
-// meant that number.
+// meant that number, so a link that points at nothing leaves its number
+// without a device rather than sending its frames to the UART.
 class LinuxPortTable final : public PortTable {
  public:
   // The roots are parameters so tests can give a temporary tree.
@@ -43,6 +47,7 @@ class LinuxPortTable final : public PortTable {
                           std::filesystem::path sysTtyRoot = "/sys/class/tty");
 
   std::string DevicePath(int comNumber) const override;
+  std::string MissingReason(int comNumber) const override;
   std::vector<PortEntry> PresentPorts() const override;
 
  private:
@@ -58,6 +63,7 @@ class FixedPortTable final : public PortTable {
   FixedPortTable(int comNumber, std::string devicePath);
 
   std::string DevicePath(int comNumber) const override;
+  std::string MissingReason(int) const override { return {}; }
   std::vector<PortEntry> PresentPorts() const override;
 
  private:

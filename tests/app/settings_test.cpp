@@ -80,6 +80,18 @@ TEST_F(SettingsTest, AWindowNobodyCouldReachComesBackOntoTheScreen) {
   services.settings.values["MainLeft"] = -300;
   Start();
   EXPECT_EQ(form->pos(), QPoint(-300, 40));
+
+  // Near the integer limits: far off every screen, however the sums are taken.
+  const QSize size = form->frameGeometry().size();
+  for (const auto& [left, top] :
+       {std::pair{2147482890, 40}, std::pair{40, 2147483600}, std::pair{-2147483647 - 1, 40}}) {
+    form.reset();
+    services.settings.values["MainLeft"] = left;
+    services.settings.values["MainTop"] = top;
+    Start();
+    EXPECT_TRUE(screen.contains(QRect(form->pos(), size).topLeft())) << left << "," << top;
+    EXPECT_GE(screen.right() - form->pos().x(), 80) << "its title bar can be grabbed";
+  }
 }
 
 TEST_F(SettingsTest, AUnitMarkedWhileALevelDeviceIsShownIsNotStored) {

@@ -82,7 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
                   kAnsweredMicros},
         // Address, function and CRC: one byte short of the smallest reply.
         ResultRow{"FourByteReply", {.shortReplyBy = 4}, {}, kBusBadReply, {1}, kTimedOutMicros},
-        ResultRow{"FiveByteNormalReply", {.shortReplyBy = 3}, {}, kBusOk, {1}, kTimedOutMicros},
+        // CRC-valid but without the fields the command decodes.
+        ResultRow{
+            "FiveByteNormalReply", {.shortReplyBy = 3}, {}, kBusBadReply, {1}, kTimedOutMicros},
+        ResultRow{"OneByteShort", {.shortReplyBy = 1}, {}, kBusBadReply, {1}, kTimedOutMicros},
         ResultRow{"Exception1", {.exception = 1}, {}, kBusExceptionFunction, {1}, kTimedOutMicros},
         ResultRow{"Exception2", {.exception = 2}, {}, kBusExceptionAddress, {1}, kTimedOutMicros},
         ResultRow{"Exception3", {.exception = 3}, {}, kBusExceptionValue, {1}, kTimedOutMicros},
@@ -172,6 +175,23 @@ TEST_F(SimLinkTest, EveryCommandPutsItsFrameOnTheBusAndDecodesItsReplyButNotAFai
   EXPECT_EQ(ReadParameter(1, 9, d), kBusNoAnswer);
   // Family 2 has no register 11: an exception, which is a failure too.
   EXPECT_EQ(ReadConfig(2, 11, r), kBusExceptionAddress);
+  EXPECT_TRUE(std::tuple(value, id, reported, serial, status, r, d) == before);
+
+  // A reply one byte short of its command's length is malformed, whatever it carries.
+  programmer.SetFaults({.shortReplyBy = 1});
+  device.SetFaults({.shortReplyBy = 1});
+  EXPECT_EQ(ReadCoefficient(1, 72, value), kBusBadReply);
+  EXPECT_EQ(WriteCoefficient(1, 72, 2.5f), kBusBadReply);
+  EXPECT_EQ(Identify(1, id), kBusBadReply);
+  EXPECT_EQ(IdentifyWithCode(1, id), kBusBadReply);
+  EXPECT_EQ(SetBusAddress(1, 0, reported), kBusBadReply);
+  EXPECT_EQ(ReadSerialNumber(1, serial), kBusBadReply);
+  EXPECT_EQ(ReadChannel(1, 1, value, status), kBusBadReply);
+  EXPECT_EQ(ReadConfig(2, 18, r), kBusBadReply);
+  EXPECT_EQ(WriteConfig(2, 18, {0x29, 0x01, 0, 0, 0}), kBusBadReply);
+  EXPECT_EQ(ReadParameter(1, 9, d), kBusBadReply);
+  EXPECT_EQ(WriteParameter(1, 10, {4, 1, 2, 0}), kBusBadReply);
+  EXPECT_EQ(StartProgrammerJob(1, 2), kBusBadReply);
   EXPECT_TRUE(std::tuple(value, id, reported, serial, status, r, d) == before);
 }
 

@@ -81,5 +81,20 @@ TEST_F(CliFactory, ASilentStationStopsTheRunAtItsAddress) {
                             "not ready! Adr: 4"));
 }
 
+// The second programmer never becomes ready: the run waits on it when SIGTERM comes.
+TEST_F(CliFactory, SigtermEndsTheRunAndSaysWhatTheProgrammersHold) {
+  SimProcess sim(kSimProgram, Stations({"address=3", "address=4,fault=busy"}));
+  const auto run = StartCli({"factory-program", "--port", sim.portName(), "--from", "3", "--to",
+                             "4", "--values", ValuesFile()});
+  ASSERT_TRUE(run->WaitForLines(3, 5000)) << "both announced, address 3 written";
+  run->Signal(SIGTERM);
+  const ProgramResult result = run->Finish();
+  EXPECT_EQ(result.exitStatus, 143);
+  EXPECT_EQ(result.err,
+            Reason("stopped by SIGTERM; programmers that received all values: 3; that transferred "
+                   "them to their switch: none; the programmer being served when it stopped may "
+                   "hold part of the values"));
+}
+
 }  // namespace
 }  // namespace tarnwick::testing

@@ -1,5 +1,7 @@
 // tarnwick-cli given files and arguments it cannot use: a clear reason, and
 // nothing sent to the device.
+#include <sys/stat.h>
+
 #include "e2e_support.h"
 
 namespace tarnwick::testing {
@@ -36,6 +38,18 @@ TEST_F(CliFiles, AFileThatCannotBeUsedNamesFileAndKeyAndSendsNothing) {
        "values.json",
        R"({"pressureRange": {"minBar": 0}})",
        "pressureRange.maxBar: missing"},
+      {{"program", "--config"},
+       "overflow.json",
+       R"({"a":1e400})",
+       "not valid JSON: number overflow parsing '1e400'"},
+      {{"factory-program", "--from", "1", "--to", "2", "--values"},
+       "overflow-values.json",
+       R"({"windowHysteresis": -1e400})",
+       "not valid JSON: number overflow parsing '-1e400'"},
+      {{"program", "--config"},
+       "huge.json",
+       "[" + std::string(std::size_t{1} << 20, ' ') + "]",
+       "is larger than 1 MiB"},
   };
   for (const FileCase& c : cases) {
     const std::string path = WriteFile(c.name, c.content);
@@ -53,6 +67,13 @@ TEST_F(CliFiles, AFileThatCannotBeUsedNamesFileAndKeyAndSendsNothing) {
             Reason(missing + ": cannot be read"));
   EXPECT_EQ(Cli({"program", "--port", sim.portName(), "--config", ports.root().string()}).err,
             Reason(ports.root().string() + ": is a directory, not a file"));
+  // Nobody writes into the FIFO: opening it would wait for ever.
+  const std::string fifo = (ports.root() / "values.fifo").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(Cli({"factory-program", "--port", sim.portName(), "--from", "1", "--to", "1",
+                 "--values", fifo})
+                .err,
+            Reason(fifo + ": is not a regular file"));
 }
 
 TEST_F(CliFiles, UsageMistakesExit2WithTheUsage) {

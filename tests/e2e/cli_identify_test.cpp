@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "bus/bus_result.h"
 #include "e2e_support.h"
 
@@ -30,22 +32,39 @@ TEST_F(CliIdentify, PrintsTheIdentityAndRefusesAnUnsupportedVersion) {
                                 "unsupported software version"));
 }
 
-TEST_F(CliIdentify, FailuresSayWhatWentWrongWithThePort) {
+TEST_F(CliIdentify, FailuresSayWhatWentWrongWithThePortOrTheReply) {
   SimProcess silent(kSimProgram, {"--instant", "--fault", "silent"});
+  SimProcess badCrc(kSimProgram, {"--instant", "--fault", "bad-crc"});
+  SimProcess garbage(kSimProgram, {"--instant", "--fault", "garbage"});
+  SimProcess exception(kSimProgram, {"--instant", "--fault", "exception:3"});
   SimProcess held(kSimProgram, {"--instant"});
   PortError error = PortError::kIo;
   const auto holder = factory.Open(held.com(), error);
   ASSERT_NE(holder, nullptr);
   const std::string missingDevice = (ports.root() / "ttyUSB9").string();
+  std::filesystem::create_symlink(ports.root() / "gone", ports.ports() / "COM201");
   const std::vector<ProgramResult> runs =
       CliSideBySide({{"identify", "--port", silent.portName(), "--address", "7"},
+                     {"identify", "--port", badCrc.portName()},
+                     {"identify", "--port", garbage.portName()},
+                     {"identify", "--port", exception.portName()},
                      {"identify", "--port", held.portName()},
                      {"identify", "--port", "COM200"},
+                     {"identify", "--port", "COM201"},
                      {"identify", "--port", missingDevice}});
+  const auto malformed = [](const SimProcess& sim) {
+    return "the device at address 250 on " + sim.portName() +
+           " answered with a malformed reply (wrong checksum, too short, or garbage)\n";
+  };
   const std::pair<BusResult, std::string> expected[] = {
       {kBusNoAnswer, "no answer from address 7 on " + silent.portName() + "\n"},
+      {kBusBadReply, malformed(badCrc)},
+      {kBusBadReply, malformed(garbage)},
+      {kBusExceptionValue, "the device at address 250 on " + exception.portName() +
+                               " answered with exception code 3\n"},
       {kBusOpenFailed, held.portName() + " is in use by another program\n"},
       {kBusOpenFailed, "COM200 does not exist"},
+      {kBusOpenFailed, "COM201 does not exist (the link COM201 points at a missing device)\n"},
       {kBusOpenFailed, missingDevice + " does not exist"},
   };
   for (std::size_t i = 0; i < runs.size(); ++i) {

@@ -1,6 +1,9 @@
 // tarnwick-cli live against running simulators: lines, stopping, losing the device.
 #include <signal.h>
 
+#include <chrono>
+#include <thread>
+
 #include "e2e_support.h"
 
 namespace tarnwick::testing {
@@ -33,13 +36,27 @@ TEST_F(CliLive, CtrlCStopsCleanlyAndFreesThePort) {
   ASSERT_TRUE(live->WaitForLines(1, kLineLimitMs));
   live->Signal(SIGINT);
   const ProgramResult run = live->Finish();
-  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.exitStatus, 130);
   EXPECT_EQ(run.err, "");
   const std::vector<json> lines = JsonLines(run.out);
   ASSERT_FALSE(lines.empty());
   EXPECT_TRUE(lines.back().is_object()) << "a line cut short: " << run.out;
   EXPECT_EQ(lines.back()["unit"], "Liter (l)");
   EXPECT_EQ(Cli({"identify", "--port", sim.portName()}).exitStatus, 0);
+}
+
+// A programmer without a switch and OK to every read-again question: the read-out
+// would go on for minutes.
+TEST_F(CliLive, CtrlCDuringTheFirstReadOutEndsIt) {
+  SimProcess sim(kSimProgram, {"--instant", "--fault", "no-switch"});
+  const auto live = StartCli({"live", "--port", sim.portName(), "--retry-no-switch", "1000"});
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  live->Signal(SIGINT);
+  const ProgramResult run = live->Finish();
+  EXPECT_EQ(run.exitStatus, 130);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(run.err.ends_with(Reason("stopped by Ctrl-C"))) << run.err;
+  EXPECT_EQ(Cli({"identify", "--port", sim.portName()}).exitStatus, 0) << "the port is free";
 }
 
 TEST_F(CliLive, ADeviceThatGoesAwayEndsItWithMessage51) {

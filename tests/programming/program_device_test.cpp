@@ -51,6 +51,20 @@ TEST_F(ProgramFamily1Test, FindsTheSwitchThenReadModifyWritesBothOutputs) {
   EXPECT_EQ(station.Stored().coefficients.at(79), 1.0F);
 }
 
+// A short reply to the read of a read-modify-write must not become the bytes written back.
+TEST_F(ProgramFamily1Test, AShortReadOfAParameterBlockEndsBeforeItIsWritten) {
+  station.SetFaults({.shortReplyBy = 1, .onlyFunction = kFnReadParameter, .onlyIndex = 10});
+  const NormalProgramInputs inputs{Values({kWindow, kNormallyClosed}, 7.5F, 2.25F, 29, 53),
+                                   Values({kWindow, kNormallyOpen}, 4.0F, 1.0F, 5, 5)};
+
+  EXPECT_EQ(ProgramFamily1(inputs, sim.clock, observer).message, kMsgWriteFailed);
+
+  const std::vector<RequestFrame> frames = Frames();
+  ASSERT_FALSE(frames.empty());
+  EXPECT_EQ(frames.back(), ReadParameterRequest(250, 10));
+  EXPECT_EQ(station.Stored().parameters.at(10), (ParameterBytes{3, 0, 10, 0x66}));
+}
+
 TEST_F(ProgramFamily1Test, ProgrammerBusyForeverIsWrittenAfterThe21stPoll) {
   station.SetFaults({.programmerBusyForever = true});
 

@@ -66,6 +66,21 @@ TEST_F(PortTableTest, PublishedLinksToTerminalsArePortsAndOthersAreNot) {
               ElementsAre(PortEntry{5, "/dev/null", true}, PortEntry{12, "/dev/null", true}));
   EXPECT_EQ(table.DevicePath(12), "/dev/null");
   for (int n : {0, 6, 7, 8, 9, 257}) EXPECT_EQ(table.DevicePath(n), "") << "COM" << n;
+  EXPECT_EQ(table.MissingReason(7), "the link COM7 points at a missing device");
+  EXPECT_EQ(table.MissingReason(8),
+            "the link COM8 points at something that is not a serial device");
+  for (int n : {5, 6, 9}) EXPECT_EQ(table.MissingReason(n), "") << "COM" << n;
+}
+
+// Whoever published COM1 meant it, not the UART that would otherwise be COM1.
+TEST_F(PortTableTest, ABrokenLinkLeavesItsNumberWithoutADevice) {
+  AddUart("ttyS0", 4);
+  Publish("COM1", root_ / "gone");
+
+  const LinuxPortTable table = Table();
+  EXPECT_EQ(table.DevicePath(1), "");
+  EXPECT_THAT(table.PresentPorts(), ::testing::IsEmpty());
+  EXPECT_EQ(table.MissingReason(1), "the link COM1 points at a missing device");
 }
 
 TEST_F(PortTableTest, UartsAreNumberedFromOneAndEmptySlotsLeftOut) {
