@@ -1,6 +1,7 @@
 #include "sim/sim_frame.h"
 
 #include "bus/bus_crc.h"
+#include "bus/bus_frame.h"
 #include "bus/functions.h"
 
 namespace tarnwick {

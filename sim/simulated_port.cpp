@@ -21,37 +21,52 @@ SimulatedPort::SimulatedPort(std::shared_ptr<SimulatedComState> com, VirtualCloc
 
 SimulatedPort::~SimulatedPort() { Close(); }
 
-bool SimulatedPort::SetLineSettings(std::uint32_t baud) {
-  if (!Usable() || baud == 0) return false;
+PortStatus SimulatedPort::Usable() const {
+  if (closed_) return PortStatus::Failed(PortError::kIo, "the port is closed");
+  if (com_->unplugged) return PortStatus::Failed(PortError::kIo, "Input/output error");
+  return PortStatus::Ok();
+}
+
+PortStatus SimulatedPort::SetLineSettings(std::uint32_t baud) {
+  if (PortStatus usable = Usable(); !usable.ok()) return usable;
+  if (baud == 0) return PortStatus::Failed(PortError::kSettings, "no such baud rate");
   line_.SetBaud(baud);
-  return true;
+  return PortStatus::Ok();
 }
 
-bool SimulatedPort::RaiseDtr() { return Usable(); }
+PortStatus SimulatedPort::RaiseDtr() { return Usable(); }
 
-bool SimulatedPort::SetTimeouts(int readTotalMs, int) {
-  if (!Usable()) return false;
+PortStatus SimulatedPort::SetTimeouts(int readTotalMs, int) {
+  if (PortStatus usable = Usable(); !usable.ok()) return usable;
   readTimeoutMs_ = readTotalMs > 0 ? readTotalMs : 0;
-  return true;
+  return PortStatus::Ok();
 }
 
-bool SimulatedPort::ClearErrors() { return Usable() && !com_->faults.prepareFails; }
-
-bool SimulatedPort::PurgeBuffers() {
-  if (!Usable() || com_->faults.prepareFails) return false;
-  line_.Purge();
-  return true;
+PortStatus SimulatedPort::Prepared() const {
+  if (PortStatus usable = Usable(); !usable.ok()) return usable;
+  if (com_->faults.prepareFails) return PortStatus::Failed(PortError::kIo, "prepare fails");
+  return PortStatus::Ok();
 }
 
-long SimulatedPort::Write(const std::uint8_t* data, std::size_t count) {
-  if (!Usable() || com_->faults.writeFails) return -1;
+PortStatus SimulatedPort::ClearErrors() { return Prepared(); }
+
+PortStatus SimulatedPort::PurgeBuffers() {
+  PortStatus prepared = Prepared();
+  if (prepared.ok()) line_.Purge();
+  return prepared;
+}
+
+PortTransfer SimulatedPort::Write(const std::uint8_t* data, std::size_t count) {
+  if (PortStatus usable = Usable(); !usable.ok()) return {0, usable};
+  if (com_->faults.writeFails) return {0, PortStatus::Failed(PortError::kIo, "write fails")};
   const std::size_t moved = std::min(count, com_->faults.writeAccepts.value_or(count));
   line_.Send({data, moved}, Nanos(clock_.Now()));
-  return static_cast<long>(moved);
+  return {moved, PortStatus::Ok()};
 }
 
-long SimulatedPort::Read(std::uint8_t* data, std::size_t count) {
-  if (!Usable() || com_->faults.readFails) return -1;
+PortTransfer SimulatedPort::Read(std::uint8_t* data, std::size_t count) {
+  if (PortStatus usable = Usable(); !usable.ok()) return {0, usable};
+  if (com_->faults.readFails) return {0, PortStatus::Failed(PortError::kIo, "read fails")};
   const std::chrono::nanoseconds deadline =
       Nanos(clock_.Now()) + std::chrono::milliseconds(readTimeoutMs_);
   auto& incoming = line_.Incoming();
@@ -63,14 +78,14 @@ long SimulatedPort::Read(std::uint8_t* data, std::size_t count) {
     incoming.pop_front();
   }
   clock_.AdvanceTo(MicrosRoundedUp(received == count ? lastArrival : deadline));
-  return static_cast<long>(received);
+  return {received, PortStatus::Ok()};
 }
 
-bool SimulatedPort::Close() {
-  if (closed_) return true;
+PortStatus SimulatedPort::Close() {
+  if (closed_) return PortStatus::Ok();
   closed_ = true;
   com_->open = false;
-  return true;
+  return PortStatus::Ok();
 }
 
 SimulatedPortFactory::SimulatedPortFactory(VirtualClock& clock, LineTiming timing)
@@ -114,20 +129,20 @@ int SimulatedPortFactory::OpenCount(int comNumber) const {
   return found == coms_.end() ? 0 : found->second->opens;
 }
 
-std::unique_ptr<SerialPort> SimulatedPortFactory::Open(int comNumber, PortError& error) {
+std::unique_ptr<SerialPort> SimulatedPortFactory::Open(int comNumber, PortStatus& status) {
   const auto found = coms_.find(comNumber);
   if (found == coms_.end() || found->second->bus == nullptr) {
-    error = PortError::kNotFound;
+    status = PortStatus::Failed(PortError::kNotFound, "no such port is present");
     return nullptr;
   }
   SimulatedComState& com = *found->second;
   if (com.busy || com.open) {
-    error = PortError::kBusy;
+    status = PortStatus::Failed(PortError::kBusy, "Device or resource busy");
     return nullptr;
   }
   com.open = true;
   ++com.opens;
-  error = PortError::kNone;
+  status = PortStatus::Ok();
   return std::make_unique<SimulatedPort>(found->second, clock_, timing_);
 }
 

@@ -43,17 +43,20 @@ class SimulatedPort final : public SerialPort {
   SimulatedPort(std::shared_ptr<SimulatedComState> com, VirtualClock& clock, LineTiming timing);
   ~SimulatedPort() override;
 
-  bool SetLineSettings(std::uint32_t baud) override;
-  bool RaiseDtr() override;
-  bool SetTimeouts(int readTotalMs, int writeTotalMs) override;
-  bool ClearErrors() override;
-  bool PurgeBuffers() override;
-  long Write(const std::uint8_t* data, std::size_t count) override;
-  long Read(std::uint8_t* data, std::size_t count) override;
-  bool Close() override;
+  PortStatus SetLineSettings(std::uint32_t baud) override;
+  PortStatus RaiseDtr() override;
+  PortStatus SetTimeouts(int readTotalMs, int writeTotalMs) override;
+  PortStatus ClearErrors() override;
+  PortStatus PurgeBuffers() override;
+  PortTransfer Write(const std::uint8_t* data, std::size_t count) override;
+  PortTransfer Read(std::uint8_t* data, std::size_t count) override;
+  PortStatus Close() override;
 
  private:
-  bool Usable() const { return !closed_ && !com_->unplugged; }
+  // Fails once the port is closed or its adapter was pulled out.
+  PortStatus Usable() const;
+  // Usable, and the port's prepare fault is not set.
+  PortStatus Prepared() const;
 
   std::shared_ptr<SimulatedComState> com_;
   VirtualClock& clock_;
@@ -87,7 +90,7 @@ class SimulatedPortFactory final : public SerialPortFactory {
   // Successful opens of COM<n> so far.
   int OpenCount(int comNumber) const;
 
-  std::unique_ptr<SerialPort> Open(int comNumber, PortError& error) override;
+  std::unique_ptr<SerialPort> Open(int comNumber, PortStatus& status) override;
   std::string DeviceName(int comNumber) const override;
 
  private:

@@ -16,7 +16,7 @@
 #include "bus/bus_link.h"
 #include "bus/commands.h"
 #include "bus/functions.h"
-#include "bus/posix_serial_port.h"
+#include "ports/com_port_factory.h"
 #include "ports/port_table.h"
 #include "sim/sim_line.h"
 #include "support/scratch_directory.h"
@@ -71,9 +71,9 @@ bool Measure(const Command& command) {
     const auto start = std::chrono::steady_clock::now();
     const BusResult result = command.run();
     roundTrips.push_back(std::chrono::steady_clock::now() - start);
-    if (result != kBusOk) {
-      std::fprintf(stderr, "exchange: %s failed with %d (%s)\n", command.name, result,
-                   BusResultName(result));
+    if (result != BusResult::kOk) {
+      std::fprintf(stderr, "exchange: %s failed with %d (%s)\n", command.name,
+                   BusResultCode(result), BusResultName(result));
       return false;
     }
   }
@@ -95,13 +95,12 @@ bool Measure(const Command& command) {
 // Measures both commands on an open link to `sim`; 0 when every exchange succeeded.
 int MeasureAgainst(const tarnwick::testing::SimProcess& sim) {
   LinuxPortTable table;
-  PosixSerialPortFactory factory(table);
+  ComPortFactory factory(table);
   SteadyClock clock;
-  TheBusLink().Attach(&factory, &clock);
-  if (BusOpen(sim.com(), kDefaultReadTimeoutMs, kBaud) != kBusOk) {
+  BusLink link(factory, clock);
+  if (link.Open(sim.com(), kDefaultReadTimeoutMs, kBaud) != BusResult::kOk) {
     std::fprintf(stderr, "exchange: cannot open %s (%s)\n", sim.portName().c_str(),
                  sim.device().c_str());
-    TheBusLink().Detach();
     return 1;
   }
 
@@ -118,15 +117,14 @@ int MeasureAgainst(const tarnwick::testing::SimProcess& sim) {
   DeviceIdentity identity;
   float value = 0;
   const std::vector<Command> commands{
-      {"Identify", kIdentifyLengths, [&] { return Identify(kDefaultBusAddress, identity); }},
+      {"Identify", kIdentifyLengths, [&] { return Identify(link, kDefaultBusAddress, identity); }},
       {"ReadCoefficient", kReadCoefficientLengths,
-       [&] { return ReadCoefficient(kDefaultBusAddress, 72, value); }},
+       [&] { return ReadCoefficient(link, kDefaultBusAddress, 72, value); }},
   };
   int status = 0;
   for (const Command& command : commands) {
     if (!Measure(command)) status = 1;
   }
-  TheBusLink().Detach();
   return status;
 }
 

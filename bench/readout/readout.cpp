@@ -15,10 +15,10 @@
 
 #include "bus/bus_link.h"
 #include "bus/functions.h"
-#include "bus/posix_serial_port.h"
 #include "device/identification.h"
 #include "device/readouts.h"
 #include "floor_recorder.h"
+#include "ports/com_port_factory.h"
 #include "ports/port_table.h"
 #include "programming/program_address_range.h"
 #include "sim/sim_line.h"
@@ -47,7 +47,7 @@ class QuietObserver final : public EngineObserver {
 };
 
 // One operation on an open link.
-using Operation = std::function<bool(Clock& clock)>;
+using Operation = std::function<bool(BusLink& link)>;
 
 struct Figures {
   Millis taken;
@@ -64,21 +64,20 @@ struct Figures {
 bool Measure(const char* name, int com, int runs, const Operation& operation) {
   FloorRecorder recorder(kBaud, kDefaultTurnaround);
   LinuxPortTable table;
-  PosixSerialPortFactory factory(table);
-  TheBusLink().Attach(&factory, &recorder);
+  ComPortFactory factory(table);
+  BusLink link(factory, recorder);
   std::vector<Figures> measured;
   bool ok = true;
   for (int run = 0; run < runs && ok; ++run) {
     recorder.Reset();
     const auto start = std::chrono::steady_clock::now();
-    ok = BusOpen(com, kDefaultReadTimeoutMs, kBaud) == kBusOk && operation(recorder);
-    BusClose();
+    ok = link.Open(com, kDefaultReadTimeoutMs, kBaud) == BusResult::kOk && operation(link);
+    link.Close();
     const Millis taken = std::chrono::steady_clock::now() - start;
     if (recorder.unanswered() > 0) ok = false;
     measured.push_back(
         {taken, recorder.waits(), recorder.wire(), recorder.turnarounds(), recorder.exchanges()});
   }
-  TheBusLink().Detach();
   if (!ok) {
     std::fprintf(stderr, "readout: %s failed (%d requests unanswered)\n", name,
                  recorder.unanswered());
@@ -97,12 +96,12 @@ bool Measure(const char* name, int com, int runs, const Operation& operation) {
 }
 
 // A read as the console starts it, once the link is open.
-bool ReadOut(Clock& clock) {
+bool ReadOut(BusLink& link) {
   QuietObserver observer;
   DeviceIdentity identity;
   int family = kFamilyNone;
-  if (!IdentifyDevice(kDefaultBusAddress, clock, identity, family).succeeded()) return false;
-  return ReadOutDevice(family, kDefaultBusAddress, identity, false, clock, observer).succeeded();
+  if (!IdentifyDevice(link, kDefaultBusAddress, identity, family).succeeded()) return false;
+  return ReadOutDevice(link, family, kDefaultBusAddress, identity, false, observer).succeeded();
 }
 
 FactoryProgramInputs TenStations() {
@@ -122,9 +121,9 @@ FactoryProgramInputs TenStations() {
   return in;
 }
 
-bool FactoryProgram(Clock& clock) {
+bool FactoryProgram(BusLink& link) {
   QuietObserver observer;
-  return ProgramAddressRange(TenStations(), clock, observer).succeeded();
+  return ProgramAddressRange(link, TenStations(), observer).succeeded();
 }
 
 std::vector<std::string> FactoryStations() {

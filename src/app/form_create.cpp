@@ -1,18 +1,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/factory_mode.h"
 #include "app/tmain_form.h"
 #include "ui_TMainForm.h"
 
 namespace tarnwick {
 namespace {
-
-std::vector<std::string> Utf8(const QStringList& arguments) {
-  std::vector<std::string> words;
-  for (const QString& argument : arguments) words.push_back(argument.toStdString());
-  return words;
-}
 
 void SelectFirstEntries(std::initializer_list<QComboBox*> lists) {
   for (QComboBox* list : lists) list->setCurrentIndex(0);
@@ -20,13 +13,12 @@ void SelectFirstEntries(std::initializer_list<QComboBox*> lists) {
 
 }  // namespace
 
-void TMainForm::FormCreate(const QStringList& arguments) {
-  levelUnitIndex_ = -1;
+void TMainForm::FormCreate() {
+  state_.levelUnitIndex = kLevelUnitNotRead;
   ui->Morvik_unit_label->hide();
   ResetDeviceView();
-  deviceDataValid_ = false;
+  state_.deviceDataValid = false;
 
-  factoryMode_ = IsFactoryCommandLine(Utf8(arguments));
   if (factoryMode_) InitFactoryInputs();
   // A hidden file command must not act on its shortcut either.
   for (QAction* fileCommand : {ui->OpenMenuItem, ui->SaveAsMenuItem, ui->N1MenuItem}) {
@@ -39,9 +31,8 @@ void TMainForm::FormCreate(const QStringList& arguments) {
   LoadSettings();
   ApplyLanguage();
   ApplyPressureUnit();
-  switch1Present_ = false;
-  switch2Present_ = false;
-  analogOutputPresent_ = false;
+  state_.switchPresent = {false, false};
+  state_.analogOutputPresent = false;
   ResetDeviceView();
   ui->ReadButton->setEnabled(true);
   ShowModeControls();

@@ -10,14 +10,14 @@
 #include "app/bus_log_category.h"
 #include "app/console_windows.h"
 #include "app/exit_after_first_paint.h"
-#include "app/fonts.h"
 #include "app/group_box_style.h"
 #include "app/qt_dialogs.h"
 #include "bus/bus_link.h"
 #include "bus/clock.h"
-#include "bus/posix_serial_port.h"
-#include "ports/port_table.h"
+#include "ports/com_port_factory.h"
+#include "ports/system_port_table.h"
 #include "settings/qsettings_store.h"
+#include "ui/fonts.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -27,21 +27,17 @@ int main(int argc, char* argv[]) {
   tarnwick::InstallBusLogCategory();
 
   tarnwick::SteadyClock clock;
-  tarnwick::LinuxPortTable portTable;
-  tarnwick::PosixSerialPortFactory ports(portTable);
+  const std::unique_ptr<tarnwick::PortTable> portTable = tarnwick::MakeSystemPortTable();
+  tarnwick::ComPortFactory ports(*portTable);
+  tarnwick::BusLink link(ports, clock);
   tarnwick::QSettingsStore settings;
   tarnwick::QtDialogs dialogs;
-  tarnwick::TheBusLink().Attach(&ports, &clock);
 
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
-  const auto mainForm =
-      tarnwick::CreateConsoleWindows({clock, ports, settings, dialogs}, arguments);
+  const auto mainForm = tarnwick::CreateConsoleWindows({link, settings, dialogs}, arguments);
   QApplication::setWindowIcon(mainForm->windowIcon());
   tarnwick::ExitAfterFirstPaintIfAsked(mainForm.get());
   mainForm->show();
-  const int status = QApplication::exec();
-
-  tarnwick::TheBusLink().Detach();
-  return status;
+  return QApplication::exec();
 }

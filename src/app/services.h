@@ -1,17 +1,16 @@
 #pragma once
 
-#include "app/dialogs.h"
-#include "bus/clock.h"
-#include "bus/serial_port.h"
+#include "bus/bus_link.h"
 #include "settings/settings_store.h"
+#include "ui/dialogs.h"
 
 namespace tarnwick {
 
 // The platform as the console sees it: the real program passes the real
 // services, window tests pass fakes. All of them outlive the main window.
 struct ConsoleServices {
-  Clock& clock;
-  SerialPortFactory& ports;
+  // The one serial link, with its port factory and clock.
+  BusLink& link;
   SettingsStore& settings;
   Dialogs& dialogs;
 };

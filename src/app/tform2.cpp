@@ -3,8 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "app/fonts.h"
-#include "app/svg_pictures.h"
+#include "ui/fonts.h"
+#include "ui/svg_pictures.h"
 #include "ui_TForm2.h"
 
 namespace tarnwick {

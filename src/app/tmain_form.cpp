@@ -1,13 +1,14 @@
 #include "app/tmain_form.h"
 
 #include <QLayout>
+#include <QProgressBar>
 
-#include "app/fonts.h"
-#include "app/svg_pictures.h"
+#include "app/factory_mode.h"
 #include "app/tform2.h"
 #include "texts/message_table.h"
+#include "ui/fonts.h"
+#include "ui/svg_pictures.h"
 #include "ui_TMainForm.h"
-#include "view/number_text.h"
 
 // The pictures are compiled into the console library, whose resource
 // registration a static link would otherwise drop.
@@ -19,58 +20,103 @@ static void LoadConsoleResources() {
 }
 
 namespace tarnwick {
+namespace {
+
+std::vector<std::string> Utf8(const QStringList& arguments) {
+  std::vector<std::string> words;
+  for (const QString& argument : arguments) words.push_back(argument.toStdString());
+  return words;
+}
+
+// The window's widgets from its layout, in the window's base font.
+std::unique_ptr<Ui::TMainForm> SetUpWindow(QMainWindow& window) {
+  LoadConsoleResources();
+  window.setFont(MainWindowFont());
+  auto ui = std::make_unique<Ui::TMainForm>();
+  ui->setupUi(&window);
+  // Single border without a maximise box: the client area is fixed.
+  window.setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                        Qt::WindowCloseButtonHint);
+  PinFontsToPixels(&window);
+  window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+  ShowSvgPictures(&window);
+  return ui;
+}
+
+}  // namespace
 
 TMainForm::TMainForm(ConsoleServices services, QStringList arguments, QWidget* parent)
-    : QMainWindow(parent), services_(services), ui(std::make_unique<Ui::TMainForm>()) {
-  LoadConsoleResources();
-  setFont(MainWindowFont());
-  ui->setupUi(this);
-  switchTabs_ = {FindSwitchTab(*this, 1), FindSwitchTab(*this, 2)};
-  // Single border without a maximise box: the client area is fixed.
-  setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  PinFontsToPixels(this);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
-  ShowSvgPictures(this);
-  ConnectShellMenus();
-  ConnectSession();
-  ConnectSwitchDiagram();
-  ConnectUnitMenu();
-  FormCreate(arguments);
+    : QMainWindow(parent),
+      services_(services),
+      factoryMode_(IsFactoryCommandLine(Utf8(arguments))),
+      ui(SetUpWindow(*this)),
+      guard_(services.dialogs),
+      switchTabs_(FindSwitchTabs(*this)),
+      language_(*this, texts_),
+      diagram_(*this, switchTabs_, state_),
+      panel_(*this, switchTabs_, state_, texts_, factoryMode_, diagram_),
+      units_(*this, switchTabs_, state_),
+      session_(
+          *this, state_, services.link, services.dialogs, texts_, factoryMode_,
+          {.resetDeviceView = [this] { ResetDeviceView(); },
+           .showReadout = [this](const DeviceReadout& readout) { panel_.ShowReadout(readout); },
+           .stopLiveTimer = [this] { StopOnlineTimer(); }}) {
+  ConnectSignals();
+  FormCreate();
 }
 
 TMainForm::~TMainForm() = default;
-
-QString TMainForm::Text(int number) const {
-  return QString::fromStdString(MessageText(languageIndex_, number));
-}
-
-void TMainForm::RunGuarded(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EConvertError& error) {
-    services_.dialogs.ShowError(QString::fromStdString(error.what()));
-  }
-}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
 }
 
-void TMainForm::ConnectShellMenus() {
+void TMainForm::ConnectSignals() {
+  connect(ui->ReadButton, &QPushButton::clicked, this, &TMainForm::ReadButtonClick);
   connect(ui->ExitMenuItem, &QAction::triggered, this, &TMainForm::ExitMenuItemClick);
   connect(ui->InfoMenuItem, &QAction::triggered, this, &TMainForm::InfoMenuItemClick);
   connect(ui->GermanMenuItem, &QAction::triggered, this, &TMainForm::GermanMenuItemClick);
   connect(ui->EnglishMenuItem, &QAction::triggered, this, &TMainForm::EnglishMenuItemClick);
   connect(ui->FrenchMenuItem, &QAction::triggered, this, &TMainForm::FrenchMenuItemClick);
+  connect(ui->BarMenuItem, &QAction::triggered, this, &TMainForm::BarMenuItemClick);
+  connect(ui->PSIMenuItem, &QAction::triggered, this, &TMainForm::PSIMenuItemClick);
+  connect(ui->MPaMenuItem, &QAction::triggered, this, &TMainForm::MPaMenuItemClick);
+}
+
+void TMainForm::ReadButtonClick() {
+  guard_.Run([this] { session_.ReadButtonClick(); });
+}
+
+void TMainForm::ApplyLanguage() {
+  language_.ApplyCaptions();
+  panel_.ApplyLanguageCaptions();
 }
 
 void TMainForm::ExitMenuItemClick() { close(); }
 
 void TMainForm::InfoMenuItemClick() {
   if (aboutBox_) aboutBox_->ShowCentred();
+}
+
+void TMainForm::SelectLanguage(int languageIndex) {
+  language_.SelectLanguage(languageIndex);
+  ApplyLanguage();
+}
+
+void TMainForm::GermanMenuItemClick() { SelectLanguage(kLanguageGerman); }
+void TMainForm::EnglishMenuItemClick() { SelectLanguage(kLanguageEnglish); }
+void TMainForm::FrenchMenuItemClick() { SelectLanguage(kLanguageFrench); }
+
+void TMainForm::BarMenuItemClick() {
+  guard_.Run([this] { units_.PressureUnitMenuItemClick(PressureUnit::kBar); });
+}
+void TMainForm::PSIMenuItemClick() {
+  guard_.Run([this] { units_.PressureUnitMenuItemClick(PressureUnit::kPsi); });
+}
+void TMainForm::MPaMenuItemClick() {
+  guard_.Run([this] { units_.PressureUnitMenuItemClick(PressureUnit::kMpa); });
 }
 
 }  // namespace tarnwick

@@ -26,17 +26,18 @@ std::vector<ScreenArea> PresentScreens() {
 
 void TMainForm::LoadSettings() {
   const ConsoleSettings settings = LoadConsoleSettings(services_.settings);
-  languageIndex_ = settings.languageIndex;
-  MarkLanguage();
-  comPortNumber_ = settings.comPortNumber;
-  pressureUnit_ = settings.pressureUnit;
-  MarkPressureUnit(settings.pressureUnit);
+  texts_.SetLanguageIndex(settings.languageIndex);
+  language_.MarkLanguage();
+  state_.comPortNumber = settings.comPortNumber;
+  state_.pressureUnit = settings.pressureUnit;
+  units_.MarkPressureUnit(settings.pressureUnit);
   PlaceWindow(settings.mainLeft, settings.mainTop);
 }
 
 void TMainForm::SaveSettings() {
-  const ConsoleSettings settings{languageIndex_, static_cast<std::int16_t>(comPortNumber_),
-                                 pressureUnit_, x(), y()};
+  const ConsoleSettings settings{texts_.LanguageIndex(),
+                                 static_cast<std::int16_t>(state_.comPortNumber),
+                                 state_.pressureUnit, x(), y()};
   if (!SaveConsoleSettings(services_.settings, settings)) {
     qWarning("the settings could not be written; the next start uses the previous ones");
   }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "bus/bus_crc.h"
+#include "bus/bus_frame.h"
 #include "bus/bus_log.h"
 
 namespace tarnwick {
@@ -13,153 +13,88 @@ constexpr std::array<std::int32_t, 8> kBaudRates{1200,  2400,  4800,  9600,
                                                  19200, 38400, 57600, 115200};
 constexpr int kMinPort = 1;
 constexpr int kMaxPort = 256;
-constexpr int kExceptionReplyLength = 5;
-
-bool IsKnownException(std::uint8_t code) {
-  return code == kBusExceptionFunction || code == kBusExceptionAddress ||
-         code == kBusExceptionValue || code == kBusExceptionDevice;
-}
 
 }  // namespace
 
 BusLink::~BusLink() { Close(); }
 
-void BusLink::Attach(SerialPortFactory* factory, Clock* clock) {
-  Close();
-  factory_ = factory;
-  clock_ = clock;
-}
-
-void BusLink::Detach() { Attach(nullptr, nullptr); }
-
 BusResult BusLink::FailAfterTimeout(BusResult result) {
-  if (clock_) clock_->Sleep(readTimeout_);
+  clock_.Sleep(readTimeout_);
   return result;
 }
 
-BusResult BusLink::Open(int port, int readTimeout, std::int32_t baudRate) {
+BusResult BusLink::PortFailed(PortStatus status, BusResult result) {
+  lastPortStatus_ = std::move(status);
+  return FailAfterTimeout(result);
+}
+
+BusResult BusLink::Open(int port, int readTimeoutMs, std::int32_t baudRate) {
   if (std::find(kBaudRates.begin(), kBaudRates.end(), baudRate) == kBaudRates.end()) {
-    return kBusOpenFailed;
+    return BusResult::kOpenFailed;
   }
-  if (Close() != kBusOk) return kBusOpenFailed;
-  if (port < kMinPort || port > kMaxPort) return kBusOpenFailed;
+  if (Close() != BusResult::kOk) return BusResult::kOpenFailed;
+  if (port < kMinPort || port > kMaxPort) return BusResult::kOpenFailed;
 
-  lastOpenError_ = PortError::kIo;
-  if (factory_) port_ = factory_->Open(port, lastOpenError_);
-  readTimeout_ = readTimeout > 0 ? readTimeout : kDefaultReadTimeoutMs;
-  if (!port_) return FailAfterTimeout(kBusOpenFailed);
-  lastOpenError_ = PortError::kNone;
+  PortStatus opened;
+  port_ = ports_.Open(port, opened);
+  readTimeout_ = readTimeoutMs > 0 ? readTimeoutMs : kDefaultReadTimeoutMs;
+  if (!port_) return PortFailed(std::move(opened), BusResult::kOpenFailed);
+  lastPortStatus_ = PortStatus::Ok();
 
-  if (!port_->SetLineSettings(static_cast<std::uint32_t>(baudRate))) {
-    lastOpenError_ = PortError::kSettings;
-    return FailAfterTimeout(kBusOpenFailed);
+  if (PortStatus s = port_->SetLineSettings(static_cast<std::uint32_t>(baudRate)); !s.ok()) {
+    return PortFailed(std::move(s), BusResult::kOpenFailed);
   }
-  if (!port_->RaiseDtr()) {
-    lastOpenError_ = PortError::kSettings;
-    return FailAfterTimeout(kBusOpenFailed);
+  if (PortStatus s = port_->RaiseDtr(); !s.ok()) {
+    return PortFailed(std::move(s), BusResult::kOpenFailed);
   }
-  const BusResult result =
-      port_->SetTimeouts(readTimeout_, kWriteTimeoutMs) ? kBusOk : kBusOpenFailed;
-  if (result != kBusOk) lastOpenError_ = PortError::kSettings;
-  clock_->Sleep(kSettleAfterOpenMs);
+  BusResult result = BusResult::kOk;
+  if (PortStatus s = port_->SetTimeouts(readTimeout_, kWriteTimeoutMs); !s.ok()) {
+    lastPortStatus_ = std::move(s);
+    result = BusResult::kOpenFailed;
+  }
+  clock_.Sleep(kSettleAfterOpenMs);
   return result;
 }
 
 BusResult BusLink::Close() {
-  if (!port_) return kBusOk;
-  const bool closed = port_->Close();
+  if (!port_) return BusResult::kOk;
+  const PortStatus closed = port_->Close();
   port_.reset();
-  return closed ? kBusOk : kBusOpenFailed;
+  return closed.ok() ? BusResult::kOk : BusResult::kOpenFailed;
 }
 
 BusResult BusLink::Transfer(std::span<std::uint8_t> buffer, int requestLength, int replyLength) {
-  const int l = requestLength;
-  const int frameLength = l + 2;
-  const int readLength = frameLength + replyLength + 2;
+  const int sealedLength = requestLength + kCrcLength;
+  const int readLength = ExchangeLength(requestLength, replyLength);
   // A request that does not fit its buffer is refused before any byte leaves,
   // so no reply can ever be read past the buffer's end.
-  if (l < 2 || replyLength < 0 || static_cast<std::size_t>(readLength) > buffer.size()) {
-    return kBusWriteFailed;
+  if (requestLength < kDataOffset || replyLength < 0 ||
+      static_cast<std::size_t>(readLength) > buffer.size()) {
+    return BusResult::kWriteFailed;
+  }
+  if (!port_) return FailAfterTimeout(BusResult::kNotPrepared);
+  if (PortStatus s = port_->ClearErrors(); !s.ok()) {
+    return PortFailed(std::move(s), BusResult::kNotPrepared);
+  }
+  if (PortStatus s = port_->PurgeBuffers(); !s.ok()) {
+    return PortFailed(std::move(s), BusResult::kNotPrepared);
   }
 
-  if (!port_ || !port_->ClearErrors() || !port_->PurgeBuffers()) {
-    return FailAfterTimeout(kBusNotPrepared);
+  SealRequest(buffer, requestLength);
+  clock_.Sleep(kPauseBeforeRequestMs);
+  LogBusFrame(FrameDirection::kSent, buffer.first(sealedLength));
+  PortTransfer written = port_->Write(buffer.data(), static_cast<std::size_t>(sealedLength));
+  if (!written.status.ok()) return PortFailed(std::move(written.status), BusResult::kWriteFailed);
+  if (written.count != static_cast<std::size_t>(sealedLength)) {
+    return FailAfterTimeout(BusResult::kWriteFailed);
   }
+  if (buffer[kAddressOffset] == 0) return FailAfterTimeout(BusResult::kBroadcastSent);
 
-  const std::uint16_t crc = BusCrc16(buffer.data(), 0, l);
-  buffer[l] = static_cast<std::uint8_t>(crc >> 8);
-  buffer[l + 1] = static_cast<std::uint8_t>(crc & 0xFF);
-  clock_->Sleep(kPauseBeforeRequestMs);
-
-  LogBusFrame(FrameDirection::kSent, buffer.first(frameLength));
-  if (port_->Write(buffer.data(), frameLength) != frameLength) {
-    return FailAfterTimeout(kBusWriteFailed);
-  }
-  if (buffer[0] == 0) return FailAfterTimeout(kBusBroadcastSent);
-
-  const long received = port_->Read(buffer.data(), readLength);
-  if (received < 0) return FailAfterTimeout(kBusReadFailed);
-  const int n = static_cast<int>(received);
-  if (n > 0) LogBusFrame(FrameDirection::kReceived, buffer.first(n));
-
-  if (n <= frameLength) return kBusNoAnswer;
-  if (n < l + 2 + kExceptionReplyLength) return kBusBadReply;
-
-  const std::uint16_t replyCrc = BusCrc16(buffer.data(), frameLength, n - frameLength - 2);
-  if (buffer[n - 2] != (replyCrc >> 8) || buffer[n - 1] != (replyCrc & 0xFF)) return kBusBadReply;
-
-  if (n == l + 2 + kExceptionReplyLength && int{buffer[l + 3]} == int{buffer[1]} + 128) {
-    const std::uint8_t code = buffer[l + 4];
-    return IsKnownException(code) ? static_cast<BusResult>(code) : kBusBadReply;
-  }
-  // A reply without all the fields the command decodes would hand its CRC and
-  // stale bytes to the caller as data, and a read-modify-write would store them.
-  if (n < readLength) return kBusBadReply;
-  return kBusOk;
-}
-
-BusLink& TheBusLink() {
-  static BusLink link;
-  return link;
-}
-
-BusResult BusOpen(int port, int readTimeout, std::int32_t baudRate) {
-  return TheBusLink().Open(port, readTimeout, baudRate);
-}
-
-BusResult BusClose() { return TheBusLink().Close(); }
-
-BusResult BusTransfer(std::span<std::uint8_t> buffer, int requestLength, int replyLength) {
-  return TheBusLink().Transfer(buffer, requestLength, replyLength);
-}
-
-const char* BusResultName(BusResult result) {
-  switch (result) {
-    case kBusOk:
-      return "success";
-    case -1:
-      return "port not opened or not prepared";
-    case kBusWriteFailed:
-      return "write failed";
-    case kBusReadFailed:
-      return "read failed";
-    case kBusNoAnswer:
-      return "no answer";
-    case kBusBadReply:
-      return "bad reply";
-    case kBusExceptionFunction:
-      return "device exception 1 (function)";
-    case kBusExceptionAddress:
-      return "device exception 2 (address)";
-    case kBusExceptionValue:
-      return "device exception 3 (value)";
-    case kBusExceptionDevice:
-      return "device exception 32 (device)";
-    case kBusBroadcastSent:
-      return "broadcast sent";
-    default:
-      return "unknown result";
-  }
+  PortTransfer received = port_->Read(buffer.data(), static_cast<std::size_t>(readLength));
+  if (!received.status.ok()) return PortFailed(std::move(received.status), BusResult::kReadFailed);
+  const std::span<const std::uint8_t> arrived = buffer.first(received.count);
+  if (!arrived.empty()) LogBusFrame(FrameDirection::kReceived, arrived);
+  return CheckReply(arrived, requestLength, replyLength);
 }
 
 }  // namespace tarnwick

@@ -1,28 +1,42 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 
 namespace tarnwick {
 
-// 16-bit signed result of every exchange and device command. Callers compare
-// with 0; any other value, the broadcast and the exception codes included, is a
-// failure of the command.
-using BusResult = std::int16_t;
+// The 16-bit signed result of every exchange and device command, with the
+// values the protocol gives them. Callers compare with kOk; any other value,
+// the broadcast and the device's exception codes included, is a failure of
+// the command.
+enum class BusResult : std::int16_t {
+  kOk = 0,
+  kOpenFailed = -1,   // Open: any failure
+  kNotPrepared = -1,  // clearing the port's errors or purging its buffers failed
+  kWriteFailed = -2,
+  kReadFailed = -3,
+  kNoAnswer = -4,  // nothing arrived beyond the echo of the request
+  kBadReply = -5,  // too short, CRC mismatch, or an exception code the protocol does not know
+  kExceptionFunction = 1,
+  kExceptionAddress = 2,
+  kExceptionValue = 3,
+  kExceptionDevice = 32,
+  kBroadcastSent = 100,  // sent to address 0; nobody answers a broadcast
+};
 
-inline constexpr BusResult kBusOk = 0;
-inline constexpr BusResult kBusOpenFailed = -1;   // BusOpen: any failure
-inline constexpr BusResult kBusNotPrepared = -1;  // clearing errors or purging failed
-inline constexpr BusResult kBusWriteFailed = -2;
-inline constexpr BusResult kBusReadFailed = -3;
-inline constexpr BusResult kBusNoAnswer = -4;
-inline constexpr BusResult kBusBadReply = -5;  // short, CRC mismatch or unknown exception
-inline constexpr BusResult kBusExceptionFunction = 1;
-inline constexpr BusResult kBusExceptionAddress = 2;
-inline constexpr BusResult kBusExceptionValue = 3;
-inline constexpr BusResult kBusExceptionDevice = 32;
-inline constexpr BusResult kBusBroadcastSent = 100;
+// The number the protocol gives the result (what the command line prints).
+constexpr int BusResultCode(BusResult result) { return static_cast<int>(result); }
+
+// The device's exception codes, returned as they arrived.
+constexpr bool IsDeviceException(BusResult result) {
+  return result == BusResult::kExceptionFunction || result == BusResult::kExceptionAddress ||
+         result == BusResult::kExceptionValue || result == BusResult::kExceptionDevice;
+}
 
 // Technician-readable name of a result, for logs and the command line.
 const char* BusResultName(BusResult result);
+
+// "-4 (no answer)", so that test failures and logs read.
+std::ostream& operator<<(std::ostream& out, BusResult result);
 
 }  // namespace tarnwick

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "bus/bus_link.h"
+#include "bus/bus_frame.h"
 #include "bus/byte_order.h"
 #include "bus/functions.h"
 
@@ -15,16 +15,21 @@ template <FrameLengths kLengths>
 class Exchange {
  public:
   Exchange(std::uint8_t address, std::uint8_t function) {
-    buffer_[0] = address;
-    buffer_[1] = function;
+    buffer_[kAddressOffset] = address;
+    buffer_[kFunctionOffset] = function;
   }
 
-  std::uint8_t* request() { return buffer_.data() + 2; }
-  const std::uint8_t* reply() const { return buffer_.data() + kLengths.request + 4; }
-  BusResult Run() { return BusTransfer(buffer_, kLengths.request, kLengths.reply); }
+  std::uint8_t* request() { return buffer_.data() + kDataOffset; }
+  const std::uint8_t* reply() const { return buffer_.data() + ReplyDataOffset(kLengths.request); }
+  bool Run(BusLink& link) {
+    result_ = link.Transfer(buffer_, kLengths.request, kLengths.reply);
+    return result_ == BusResult::kOk;
+  }
+  BusResult result() const { return result_; }
 
  private:
-  std::array<std::uint8_t, kLengths.request + kLengths.reply + 4> buffer_{};
+  std::array<std::uint8_t, ExchangeLength(kLengths.request, kLengths.reply)> buffer_{};
+  BusResult result_ = BusResult::kOk;
 };
 
 DeviceIdentity IdentityFrom(const std::uint8_t* data) {
@@ -33,98 +38,97 @@ DeviceIdentity IdentityFrom(const std::uint8_t* data) {
 
 }  // namespace
 
-BusResult ReadCoefficient(std::uint8_t address, std::uint8_t number, float& value) {
+BusResult ReadCoefficient(BusLink& link, std::uint8_t address, std::uint8_t number, float& value) {
   Exchange<kReadCoefficientLengths> x(address, kFnReadCoefficient);
   x.request()[0] = number;
-  const BusResult result = x.Run();
-  if (result == kBusOk) value = GetFloatBE(x.reply());
-  return result;
+  if (x.Run(link)) value = GetFloatBE(x.reply());
+  return x.result();
 }
 
-BusResult WriteCoefficient(std::uint8_t address, std::uint8_t number, float value) {
+BusResult WriteCoefficient(BusLink& link, std::uint8_t address, std::uint8_t number, float value) {
   Exchange<kWriteCoefficientLengths> x(address, kFnWriteCoefficient);
   x.request()[0] = number;
   PutFloatBE(x.request() + 1, value);
-  return x.Run();
+  x.Run(link);
+  return x.result();
 }
 
-BusResult Identify(std::uint8_t address, DeviceIdentity& identity) {
+BusResult Identify(BusLink& link, std::uint8_t address, DeviceIdentity& identity) {
   Exchange<kIdentifyLengths> x(address, kFnIdentify);
-  const BusResult result = x.Run();
-  if (result == kBusOk) identity = IdentityFrom(x.reply());
-  return result;
+  if (x.Run(link)) identity = IdentityFrom(x.reply());
+  return x.result();
 }
 
-BusResult IdentifyWithCode(std::uint8_t address, DeviceIdentity& identity) {
+BusResult IdentifyWithCode(BusLink& link, std::uint8_t address, DeviceIdentity& identity) {
   Exchange<kIdentifyWithCodeLengths> x(address, kFnIdentify);
   std::copy(kIdentifyCode.begin(), kIdentifyCode.end(), x.request());
-  const BusResult result = x.Run();
-  if (result == kBusOk) identity = IdentityFrom(x.reply());
-  return result;
+  if (x.Run(link)) identity = IdentityFrom(x.reply());
+  return x.result();
 }
 
-BusResult SetBusAddress(std::uint8_t address, std::uint8_t newAddress,
+BusResult SetBusAddress(BusLink& link, std::uint8_t address, std::uint8_t newAddress,
                         std::uint8_t& reportedAddress) {
   Exchange<kSetBusAddressLengths> x(address, kFnSetBusAddress);
   x.request()[0] = newAddress;
-  const BusResult result = x.Run();
-  if (result == kBusOk) reportedAddress = x.reply()[0];
-  return result;
+  if (x.Run(link)) reportedAddress = x.reply()[0];
+  return x.result();
 }
 
-BusResult ReadSerialNumber(std::uint8_t address, std::int32_t& serialNumber) {
+BusResult ReadSerialNumber(BusLink& link, std::uint8_t address, std::int32_t& serialNumber) {
   Exchange<kReadSerialNumberLengths> x(address, kFnReadSerialNumber);
-  const BusResult result = x.Run();
-  if (result == kBusOk) serialNumber = static_cast<std::int32_t>(GetU32BE(x.reply()));
-  return result;
+  if (x.Run(link)) serialNumber = static_cast<std::int32_t>(GetU32BE(x.reply()));
+  return x.result();
 }
 
-BusResult ReadChannel(std::uint8_t address, std::uint8_t channel, float& value,
+BusResult ReadChannel(BusLink& link, std::uint8_t address, std::uint8_t channel, float& value,
                       std::uint8_t& status) {
   Exchange<kReadChannelLengths> x(address, kFnReadChannel);
   x.request()[0] = channel;
-  const BusResult result = x.Run();
-  if (result == kBusOk) {
+  if (x.Run(link)) {
     value = GetFloatBE(x.reply());
     status = x.reply()[4];
   }
-  return result;
+  return x.result();
 }
 
-BusResult ReadConfig(std::uint8_t address, std::uint8_t index, ConfigBytes& bytes) {
+BusResult ReadConfig(BusLink& link, std::uint8_t address, std::uint8_t index, ConfigBytes& bytes) {
   Exchange<kReadConfigLengths> x(address, kFnReadConfig);
   x.request()[0] = index;
-  const BusResult result = x.Run();
-  if (result == kBusOk) std::copy_n(x.reply(), bytes.size(), bytes.begin());
-  return result;
+  if (x.Run(link)) std::copy_n(x.reply(), bytes.size(), bytes.begin());
+  return x.result();
 }
 
-BusResult WriteConfig(std::uint8_t address, std::uint8_t index, const ConfigBytes& bytes) {
+BusResult WriteConfig(BusLink& link, std::uint8_t address, std::uint8_t index,
+                      const ConfigBytes& bytes) {
   Exchange<kWriteConfigLengths> x(address, kFnWriteConfig);
   x.request()[0] = index;
   std::copy(bytes.begin(), bytes.end(), x.request() + 1);
-  return x.Run();
+  x.Run(link);
+  return x.result();
 }
 
-BusResult ReadParameter(std::uint8_t address, std::uint8_t index, ParameterBytes& bytes) {
+BusResult ReadParameter(BusLink& link, std::uint8_t address, std::uint8_t index,
+                        ParameterBytes& bytes) {
   Exchange<kReadParameterLengths> x(address, kFnReadParameter);
   x.request()[0] = index;
-  const BusResult result = x.Run();
-  if (result == kBusOk) std::copy_n(x.reply(), bytes.size(), bytes.begin());
-  return result;
+  if (x.Run(link)) std::copy_n(x.reply(), bytes.size(), bytes.begin());
+  return x.result();
 }
 
-BusResult WriteParameter(std::uint8_t address, std::uint8_t index, const ParameterBytes& bytes) {
+BusResult WriteParameter(BusLink& link, std::uint8_t address, std::uint8_t index,
+                         const ParameterBytes& bytes) {
   Exchange<kWriteParameterLengths> x(address, kFnWriteParameter);
   x.request()[0] = index;
   std::copy(bytes.begin(), bytes.end(), x.request() + 1);
-  return x.Run();
+  x.Run(link);
+  return x.result();
 }
 
-BusResult StartProgrammerJob(std::uint8_t address, std::uint8_t job) {
+BusResult StartProgrammerJob(BusLink& link, std::uint8_t address, std::uint8_t job) {
   Exchange<kStartProgrammerJobLengths> x(address, kFnStartProgrammerJob);
   x.request()[0] = job;
-  return x.Run();
+  x.Run(link);
+  return x.result();
 }
 
 }  // namespace tarnwick

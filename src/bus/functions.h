@@ -18,7 +18,6 @@ inline constexpr std::uint8_t kFnReadParameter = 106;
 inline constexpr std::uint8_t kFnWriteParameter = 107;
 inline constexpr std::uint8_t kFnStartProgrammerJob = 112;
 
-inline constexpr std::uint8_t kExceptionFlag = 0x80;
 inline constexpr std::uint8_t kBroadcastAddress = 0;
 inline constexpr std::uint8_t kDefaultBusAddress = 250;
 

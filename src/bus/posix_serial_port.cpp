@@ -12,9 +12,8 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <utility>
-
-#include "ports/port_table.h"
 
 namespace tarnwick {
 namespace {
@@ -53,11 +52,24 @@ PortError PortErrorOf(int error) {
   }
 }
 
+// The failure the system reported in `error` (an errno value).
+PortStatus SystemFailure(int error) {
+  return PortStatus::Failed(PortErrorOf(error), std::strerror(error));
+}
+PortStatus LastSystemFailure() { return SystemFailure(errno); }
+PortStatus Closed() { return PortStatus::Failed(PortError::kIo, "the port is closed"); }
+PortStatus CheckedSystemCall(int result) {
+  return result == 0 ? PortStatus::Ok() : LastSystemFailure();
+}
+
 bool IsWouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 
-// What a transfer that ended early reports: the bytes it moved, or a failure
-// when it moved none.
-long MovedOrFailed(std::size_t moved) { return moved > 0 ? static_cast<long>(moved) : -1; }
+// What a transfer that ended early reports: the bytes it moved, or the
+// failure `error` when it moved none.
+PortTransfer MovedOrFailed(std::size_t moved, int error) {
+  if (moved > 0) return {moved, PortStatus::Ok()};
+  return {0, SystemFailure(error)};
+}
 
 // USB adapters hold received bytes back for up to 16 ms unless told otherwise,
 // which would add that much to every reply. Drivers without the setting (and
@@ -92,20 +104,21 @@ constexpr short kHangUpEvents = POLLHUP | POLLERR | POLLNVAL;
 
 }  // namespace
 
-std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path, PortError& error) {
+std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path,
+                                                       PortStatus& status) {
   int fd = -1;
   do {
     fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) {
-    error = PortErrorOf(errno);
+    status = LastSystemFailure();
     return nullptr;
   }
   std::unique_ptr<PosixSerialPort> port(new PosixSerialPort(fd));
 
   termios settings{};
   if (tcgetattr(fd, &settings) != 0) {
-    error = PortErrorOf(errno);
+    status = LastSystemFailure();
     return nullptr;
   }
   // The terminal's own lock does not hold root back, the file lock does; the
@@ -114,30 +127,27 @@ std::unique_ptr<PosixSerialPort> PosixSerialPort::Open(const std::string& path, 
   do {
     locked = flock(fd, LOCK_EX | LOCK_NB);
   } while (locked != 0 && errno == EINTR);
-  if (locked != 0) {
-    error = PortErrorOf(errno);
-    return nullptr;
-  }
-  if (ioctl(fd, TIOCEXCL) != 0) {
-    error = PortErrorOf(errno);
+  if (locked != 0 || ioctl(fd, TIOCEXCL) != 0) {
+    status = LastSystemFailure();
     return nullptr;
   }
   port->exclusive_ = true;
   RequestLowLatency(fd);
-  error = PortError::kNone;
+  status = PortStatus::Ok();
   return port;
 }
 
 PosixSerialPort::~PosixSerialPort() { Close(); }
 
-bool PosixSerialPort::SetLineSettings(std::uint32_t baud) {
+PortStatus PosixSerialPort::SetLineSettings(std::uint32_t baud) {
   const auto known = std::find_if(kSpeeds.begin(), kSpeeds.end(),
                                   [baud](const auto& entry) { return entry.first == baud; });
-  if (known == kSpeeds.end() || fd_ < 0) return false;
+  if (fd_ < 0) return Closed();
+  if (known == kSpeeds.end()) return SystemFailure(EINVAL);
   const speed_t speed = known->second;
 
   termios settings{};
-  if (tcgetattr(fd_, &settings) != 0) return false;
+  if (tcgetattr(fd_, &settings) != 0) return LastSystemFailure();
   cfmakeraw(&settings);
   settings.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS);
   settings.c_cflag |= CS8 | CLOCAL | CREAD;
@@ -145,46 +155,56 @@ bool PosixSerialPort::SetLineSettings(std::uint32_t baud) {
   // Reads never wait inside the driver: the total time-out is kept by poll.
   settings.c_cc[VMIN] = 0;
   settings.c_cc[VTIME] = 0;
-  if (cfsetispeed(&settings, speed) != 0 || cfsetospeed(&settings, speed) != 0) return false;
+  if (cfsetispeed(&settings, speed) != 0 || cfsetospeed(&settings, speed) != 0) {
+    return LastSystemFailure();
+  }
   int applied = -1;
   do {
     applied = tcsetattr(fd_, TCSANOW, &settings);
   } while (applied != 0 && errno == EINTR);
-  if (applied != 0) return false;
+  if (applied != 0) return LastSystemFailure();
 
   // tcsetattr succeeds when any part of the request was taken; the rest must
   // be checked by reading the settings back.
   termios actual{};
-  if (tcgetattr(fd_, &actual) != 0) return false;
-  return cfgetospeed(&actual) == speed && (actual.c_cflag & (CSIZE | PARENB | CSTOPB)) == CS8;
+  if (tcgetattr(fd_, &actual) != 0) return LastSystemFailure();
+  if (cfgetospeed(&actual) != speed || (actual.c_cflag & (CSIZE | PARENB | CSTOPB)) != CS8) {
+    return PortStatus::Failed(PortError::kSettings, "the driver did not take 9600 baud, 8N1");
+  }
+  return PortStatus::Ok();
 }
 
-bool PosixSerialPort::RaiseDtr() {
-  if (fd_ < 0) return false;
+PortStatus PosixSerialPort::RaiseDtr() {
+  if (fd_ < 0) return Closed();
   const int dtr = TIOCM_DTR;
-  if (ioctl(fd_, TIOCMBIS, &dtr) == 0) return true;
+  if (ioctl(fd_, TIOCMBIS, &dtr) == 0) return PortStatus::Ok();
   // A pseudo-terminal has no modem lines, so there is nothing to raise.
-  return errno == ENOTTY || errno == EINVAL;
+  if (errno == ENOTTY || errno == EINVAL) return PortStatus::Ok();
+  return LastSystemFailure();
 }
 
-bool PosixSerialPort::SetTimeouts(int readTotalMs, int writeTotalMs) {
-  if (readTotalMs < 0 || writeTotalMs < 0) return false;
+PortStatus PosixSerialPort::SetTimeouts(int readTotalMs, int writeTotalMs) {
+  if (readTotalMs < 0 || writeTotalMs < 0) return SystemFailure(EINVAL);
   readTotalMs_ = readTotalMs;
   writeTotalMs_ = writeTotalMs;
-  return true;
+  return PortStatus::Ok();
 }
 
 // A terminal keeps no error state that blocks further transfers; what can be
 // checked is that the device is still there.
-bool PosixSerialPort::ClearErrors() {
+PortStatus PosixSerialPort::ClearErrors() {
+  if (fd_ < 0) return Closed();
   termios settings{};
-  return fd_ >= 0 && tcgetattr(fd_, &settings) == 0;
+  return CheckedSystemCall(tcgetattr(fd_, &settings));
 }
 
-bool PosixSerialPort::PurgeBuffers() { return fd_ >= 0 && tcflush(fd_, TCIOFLUSH) == 0; }
+PortStatus PosixSerialPort::PurgeBuffers() {
+  if (fd_ < 0) return Closed();
+  return CheckedSystemCall(tcflush(fd_, TCIOFLUSH));
+}
 
-long PosixSerialPort::Write(const std::uint8_t* data, std::size_t count) {
-  if (fd_ < 0) return -1;
+PortTransfer PosixSerialPort::Write(const std::uint8_t* data, std::size_t count) {
+  if (fd_ < 0) return {0, Closed()};
   const auto deadline = SteadyClock::now() + std::chrono::milliseconds(writeTotalMs_);
   std::size_t written = 0;
   while (written < count) {
@@ -194,16 +214,17 @@ long PosixSerialPort::Write(const std::uint8_t* data, std::size_t count) {
       continue;
     }
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && !IsWouldBlock(errno)) return MovedOrFailed(written);
+    if (n < 0 && !IsWouldBlock(errno)) return MovedOrFailed(written, errno);
     const int events = WaitUntil(fd_, POLLOUT, deadline);
-    if (events < 0 || (events & kHangUpEvents) != 0) return MovedOrFailed(written);
+    if (events < 0) return MovedOrFailed(written, errno);
+    if ((events & kHangUpEvents) != 0) return MovedOrFailed(written, EIO);
     if (events == 0) break;
   }
-  return static_cast<long>(written);
+  return {written, PortStatus::Ok()};
 }
 
-long PosixSerialPort::Read(std::uint8_t* data, std::size_t count) {
-  if (fd_ < 0) return -1;
+PortTransfer PosixSerialPort::Read(std::uint8_t* data, std::size_t count) {
+  if (fd_ < 0) return {0, Closed()};
   const auto deadline = SteadyClock::now() + std::chrono::milliseconds(readTotalMs_);
   std::size_t received = 0;
   bool hungUp = false;
@@ -216,41 +237,33 @@ long PosixSerialPort::Read(std::uint8_t* data, std::size_t count) {
     }
     if (n < 0 && errno == EINTR) continue;
     // EIO: the device went away, or the other end of a pseudo-terminal closed.
-    if (n < 0 && !IsWouldBlock(errno)) return MovedOrFailed(received);
+    if (n < 0 && !IsWouldBlock(errno)) return MovedOrFailed(received, errno);
     // After a hang-up the one read above has taken what was still buffered.
-    if (hungUp) return MovedOrFailed(received);
+    if (hungUp) return MovedOrFailed(received, EIO);
     const int events = WaitUntil(fd_, POLLIN, deadline);
-    if (events < 0) return MovedOrFailed(received);
+    if (events < 0) return MovedOrFailed(received, errno);
     if (events == 0) break;
     hungUp = (events & kHangUpEvents) != 0;
   }
-  return static_cast<long>(received);
+  return {received, PortStatus::Ok()};
 }
 
-bool PosixSerialPort::Close() {
-  if (fd_ < 0) return true;
+PortStatus PosixSerialPort::Close() {
+  if (fd_ < 0) return PortStatus::Ok();
   // The terminal's lock outlives this descriptor while anyone else holds the
   // device open (the simulator holds its pseudo-terminal), and would keep every
   // later open by a normal user out.
   if (exclusive_) ioctl(fd_, TIOCNXCL);
   const int closed = ::close(fd_);
+  const int error = errno;
   fd_ = -1;
   exclusive_ = false;
   // Linux releases the descriptor even when close is interrupted.
-  return closed == 0 || errno == EINTR;
+  return closed == 0 || error == EINTR ? PortStatus::Ok() : SystemFailure(error);
 }
 
-std::unique_ptr<SerialPort> PosixSerialPortFactory::Open(int comNumber, PortError& error) {
-  const std::string path = table_.DevicePath(comNumber);
-  if (path.empty()) {
-    error = PortError::kNotFound;
-    return nullptr;
-  }
-  return PosixSerialPort::Open(path, error);
-}
-
-std::string PosixSerialPortFactory::DeviceName(int comNumber) const {
-  return table_.DevicePath(comNumber);
+std::unique_ptr<SerialPort> OpenSerialDevice(const std::string& path, PortStatus& status) {
+  return PosixSerialPort::Open(path, status);
 }
 
 }  // namespace tarnwick

@@ -7,28 +7,26 @@
 
 namespace tarnwick {
 
-class PortTable;
-
 // A terminal device opened through termios, with total time-outs kept on the
 // monotonic clock. Works on UARTs, USB adapters and pseudo-terminals alike.
 class PosixSerialPort final : public SerialPort {
  public:
   // Opens `path` exclusively. A second open of the same device fails with
   // kBusy, also for root, who is not held back by the terminal's own lock.
-  static std::unique_ptr<PosixSerialPort> Open(const std::string& path, PortError& error);
+  static std::unique_ptr<PosixSerialPort> Open(const std::string& path, PortStatus& status);
 
   PosixSerialPort(const PosixSerialPort&) = delete;
   PosixSerialPort& operator=(const PosixSerialPort&) = delete;
   ~PosixSerialPort() override;
 
-  bool SetLineSettings(std::uint32_t baud) override;
-  bool RaiseDtr() override;
-  bool SetTimeouts(int readTotalMs, int writeTotalMs) override;
-  bool ClearErrors() override;
-  bool PurgeBuffers() override;
-  long Write(const std::uint8_t* data, std::size_t count) override;
-  long Read(std::uint8_t* data, std::size_t count) override;
-  bool Close() override;
+  PortStatus SetLineSettings(std::uint32_t baud) override;
+  PortStatus RaiseDtr() override;
+  PortStatus SetTimeouts(int readTotalMs, int writeTotalMs) override;
+  PortStatus ClearErrors() override;
+  PortStatus PurgeBuffers() override;
+  PortTransfer Write(const std::uint8_t* data, std::size_t count) override;
+  PortTransfer Read(std::uint8_t* data, std::size_t count) override;
+  PortStatus Close() override;
 
  private:
   explicit PosixSerialPort(int fd) : fd_(fd) {}
@@ -37,18 +35,6 @@ class PosixSerialPort final : public SerialPort {
   bool exclusive_ = false;
   int readTotalMs_ = 0;
   int writeTotalMs_ = 0;
-};
-
-// Opens COM<n> at the device the port table maps it to.
-class PosixSerialPortFactory final : public SerialPortFactory {
- public:
-  explicit PosixSerialPortFactory(const PortTable& table) : table_(table) {}
-
-  std::unique_ptr<SerialPort> Open(int comNumber, PortError& error) override;
-  std::string DeviceName(int comNumber) const override;
-
- private:
-  const PortTable& table_;
 };
 
 }  // namespace tarnwick

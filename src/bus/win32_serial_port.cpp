@@ -26,6 +26,25 @@ PortError PortErrorOf(DWORD error) {
   }
 }
 
+// The system's text for `error`, without the line break Windows ends it with.
+std::string SystemText(DWORD error) {
+  char text[256] = {};
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, error, 0, text, sizeof text, nullptr);
+  std::string message(text, length);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
+  return message;
+}
+
+PortStatus LastSystemFailure() {
+  const DWORD error = GetLastError();
+  return PortStatus::Failed(PortErrorOf(error), SystemText(error));
+}
+
+PortStatus Checked(BOOL succeeded) { return succeeded ? PortStatus::Ok() : LastSystemFailure(); }
+
+PortStatus Closed() { return PortStatus::Failed(PortError::kIo, "the port is closed"); }
+
 // One ReadFile or WriteFile moves no more than the count it can report back.
 // The parentheses keep <windows.h>'s max macro out.
 DWORD ChunkOf(std::size_t count) {
@@ -35,26 +54,25 @@ DWORD ChunkOf(std::size_t count) {
 
 }  // namespace
 
-std::unique_ptr<Win32SerialPort> Win32SerialPort::Open(int comNumber, PortError& error) {
-  // The \\.\ form is needed from COM10 on and works for every number.
-  const std::string path = "\\\\.\\COM" + std::to_string(comNumber);
+std::unique_ptr<Win32SerialPort> Win32SerialPort::Open(const std::string& path,
+                                                       PortStatus& status) {
   HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               0, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
-    error = PortErrorOf(GetLastError());
+    status = LastSystemFailure();
     return nullptr;
   }
-  error = PortError::kNone;
+  status = PortStatus::Ok();
   return std::unique_ptr<Win32SerialPort>(new Win32SerialPort(handle));
 }
 
 Win32SerialPort::~Win32SerialPort() { Close(); }
 
-bool Win32SerialPort::SetLineSettings(std::uint32_t baud) {
-  if (handle_ == INVALID_HANDLE_VALUE) return false;
+PortStatus Win32SerialPort::SetLineSettings(std::uint32_t baud) {
+  if (handle_ == INVALID_HANDLE_VALUE) return Closed();
   DCB dcb{};
   dcb.DCBlength = sizeof(DCB);
-  if (!GetCommState(handle_, &dcb)) return false;
+  if (!GetCommState(handle_, &dcb)) return LastSystemFailure();
   dcb.DCBlength = sizeof(DCB);
   dcb.BaudRate = baud;
   // Binary mode and nothing else: the driver neither drives DTR and RTS nor
@@ -75,65 +93,71 @@ bool Win32SerialPort::SetLineSettings(std::uint32_t baud) {
   dcb.ByteSize = 8;
   dcb.Parity = NOPARITY;
   dcb.StopBits = ONESTOPBIT;
-  return SetCommState(handle_, &dcb) != FALSE;
+  if (!SetCommState(handle_, &dcb)) {
+    PortStatus failed = LastSystemFailure();
+    failed.error = PortError::kSettings;
+    return failed;
+  }
+  return PortStatus::Ok();
 }
 
-bool Win32SerialPort::RaiseDtr() {
-  return handle_ != INVALID_HANDLE_VALUE && EscapeCommFunction(handle_, SETDTR) != FALSE;
+PortStatus Win32SerialPort::RaiseDtr() {
+  if (handle_ == INVALID_HANDLE_VALUE) return Closed();
+  return Checked(EscapeCommFunction(handle_, SETDTR));
 }
 
-bool Win32SerialPort::SetTimeouts(int readTotalMs, int writeTotalMs) {
-  if (handle_ == INVALID_HANDLE_VALUE || readTotalMs < 0 || writeTotalMs < 0) return false;
+PortStatus Win32SerialPort::SetTimeouts(int readTotalMs, int writeTotalMs) {
+  if (handle_ == INVALID_HANDLE_VALUE) return Closed();
+  if (readTotalMs < 0 || writeTotalMs < 0) {
+    return PortStatus::Failed(PortError::kSettings, "negative time-out");
+  }
   COMMTIMEOUTS timeouts{};
   timeouts.ReadIntervalTimeout = 0;
   timeouts.ReadTotalTimeoutMultiplier = 0;
   timeouts.ReadTotalTimeoutConstant = static_cast<DWORD>(readTotalMs);
   timeouts.WriteTotalTimeoutMultiplier = 0;
   timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(writeTotalMs);
-  return SetCommTimeouts(handle_, &timeouts) != FALSE;
+  return Checked(SetCommTimeouts(handle_, &timeouts));
 }
 
-bool Win32SerialPort::ClearErrors() {
+PortStatus Win32SerialPort::ClearErrors() {
+  if (handle_ == INVALID_HANDLE_VALUE) return Closed();
   DWORD errors = 0;
-  return handle_ != INVALID_HANDLE_VALUE && ClearCommError(handle_, &errors, nullptr) != FALSE;
+  return Checked(ClearCommError(handle_, &errors, nullptr));
 }
 
-bool Win32SerialPort::PurgeBuffers() {
-  return handle_ != INVALID_HANDLE_VALUE &&
-         PurgeComm(handle_, PURGE_TXCLEAR | PURGE_RXCLEAR) != FALSE;
+PortStatus Win32SerialPort::PurgeBuffers() {
+  if (handle_ == INVALID_HANDLE_VALUE) return Closed();
+  return Checked(PurgeComm(handle_, PURGE_TXCLEAR | PURGE_RXCLEAR));
 }
 
-long Win32SerialPort::Write(const std::uint8_t* data, std::size_t count) {
+PortTransfer Win32SerialPort::Write(const std::uint8_t* data, std::size_t count) {
+  if (handle_ == INVALID_HANDLE_VALUE) return {0, Closed()};
   DWORD written = 0;
-  if (handle_ == INVALID_HANDLE_VALUE ||
-      !WriteFile(handle_, data, ChunkOf(count), &written, nullptr)) {
-    return -1;
+  if (!WriteFile(handle_, data, ChunkOf(count), &written, nullptr)) {
+    return {0, LastSystemFailure()};
   }
-  return static_cast<long>(written);
+  return {written, PortStatus::Ok()};
 }
 
-long Win32SerialPort::Read(std::uint8_t* data, std::size_t count) {
+PortTransfer Win32SerialPort::Read(std::uint8_t* data, std::size_t count) {
+  if (handle_ == INVALID_HANDLE_VALUE) return {0, Closed()};
   DWORD received = 0;
-  if (handle_ == INVALID_HANDLE_VALUE ||
-      !ReadFile(handle_, data, ChunkOf(count), &received, nullptr)) {
-    return -1;
+  if (!ReadFile(handle_, data, ChunkOf(count), &received, nullptr)) {
+    return {0, LastSystemFailure()};
   }
-  return static_cast<long>(received);
+  return {received, PortStatus::Ok()};
 }
 
-bool Win32SerialPort::Close() {
-  if (handle_ == INVALID_HANDLE_VALUE) return true;
+PortStatus Win32SerialPort::Close() {
+  if (handle_ == INVALID_HANDLE_VALUE) return PortStatus::Ok();
   const BOOL closed = CloseHandle(handle_);
   handle_ = INVALID_HANDLE_VALUE;
-  return closed != FALSE;
+  return Checked(closed);
 }
 
-std::unique_ptr<SerialPort> Win32SerialPortFactory::Open(int comNumber, PortError& error) {
-  return Win32SerialPort::Open(comNumber, error);
-}
-
-std::string Win32SerialPortFactory::DeviceName(int comNumber) const {
-  return "COM" + std::to_string(comNumber);
+std::unique_ptr<SerialPort> OpenSerialDevice(const std::string& path, PortStatus& status) {
+  return Win32SerialPort::Open(path, status);
 }
 
 }  // namespace tarnwick

@@ -1,48 +1,46 @@
 #include "cli/cli_link.h"
 
-#include "bus/bus_link.h"
-#include "bus/posix_serial_port.h"
 #include "cli/cli_args.h"
 #include "cli/failure_report.h"
 #include "cli/port_messages.h"
+#include "ports/system_port_table.h"
 
 namespace tarnwick::cli {
 namespace {
 
-constexpr int kBaudRate = 9600;
 // A device path given on the command line is reached as this COM number.
 constexpr int kPathComNumber = 1;
 
-}  // namespace
-
-CliLink::CliLink(const std::string& portArgument) {
-  const PortArgument port = ParsePortArgument(portArgument);
+PortArgument ParsedPort(const std::string& text) {
+  PortArgument port = ParsePortArgument(text);
   if (!port.error.empty()) throw UsageError(port.error);
-  if (port.devicePath.empty()) {
-    name_ = "COM" + std::to_string(port.comNumber);
-    comNumber_ = port.comNumber;
-    table_ = std::make_unique<LinuxPortTable>();
-  } else {
-    name_ = port.devicePath;
-    comNumber_ = kPathComNumber;
-    table_ = std::make_unique<FixedPortTable>(kPathComNumber, port.devicePath);
-  }
-  devices_ = std::make_unique<PosixSerialPortFactory>(*table_);
-  ports_ = std::make_unique<StoppablePortFactory>(*devices_, stop_);
-  TheBusLink().Attach(ports_.get(), &clock_);
+  return port;
 }
 
-CliLink::~CliLink() { TheBusLink().Detach(); }
+std::unique_ptr<PortTable> TableFor(const PortArgument& port) {
+  if (port.devicePath.empty()) return MakeSystemPortTable();
+  return std::make_unique<FixedPortTable>(kPathComNumber, port.devicePath);
+}
+
+}  // namespace
+
+CliLink::CliLink(const std::string& portArgument) : CliLink(ParsedPort(portArgument)) {}
+
+CliLink::CliLink(const PortArgument& port)
+    : name_(port.devicePath.empty() ? "COM" + std::to_string(port.comNumber) : port.devicePath),
+      comNumber_(port.devicePath.empty() ? port.comNumber : kPathComNumber),
+      table_(TableFor(port)) {}
 
 bool CliLink::Open(std::string& error) {
-  if (BusOpen(comNumber_, kDefaultReadTimeoutMs, kBaudRate) == kBusOk) return true;
-  error = PortOpenMessage(TheBusLink().LastOpenError(), name_, ports_->DeviceName(comNumber_),
-                          table_->MissingReason(comNumber_));
-  BusClose();
+  if (bus_.Open(comNumber_, kDefaultReadTimeoutMs, kBusBaudRate) == BusResult::kOk) return true;
+  error = OpenFailure();
+  bus_.Close();
   return false;
 }
 
-void CliLink::Close() { BusClose(); }
+std::string CliLink::OpenFailure() const {
+  return PortOpenMessage(bus_.LastPortStatus(), name_, bus_.DeviceName(comNumber_));
+}
 
 int CliLink::Fail(const std::string& reason, const std::string& whenStopped) {
   Close();

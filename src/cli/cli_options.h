@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "cli/cli_args.h"
-#include "view/units.h"
+#include "device/pressure_units.h"
 
 namespace tarnwick::cli {
 

@@ -49,13 +49,11 @@ int RunFactoryProgram(const std::vector<std::string>& words) {
   inputs.firstSerialNumber = firstSerial;
 
   std::string openError;
-  if (!link.Open(openError)) {
-    return link.Stopped() ? link.Fail(openError) : ReportOpenFailure(openError);
-  }
+  if (!link.Open(openError)) return link.Fail(OpenFailureText(openError));
   CliObserver observer(0);
   FactoryProgress progress;
   const EngineOutcome outcome = ProgramAddressRange(
-      inputs, link.clock(), observer,
+      link.bus(), inputs, observer,
       [&progress](RangePass pass, std::uint8_t address) { progress.Served(pass, address); });
   if (!outcome.succeeded()) return link.Fail(outcome, progress.StoppedText());
   link.Close();

@@ -1,8 +1,8 @@
 #include <iostream>
 
-#include "bus/functions.h"
 #include "cli/cli_args.h"
 #include "cli/cli_link.h"
+#include "cli/cli_options.h"
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "device/identification.h"
@@ -13,21 +13,21 @@ namespace {
 // What the last identification attempt met, in the technician's words.
 std::string ExchangeFailure(BusResult result, const std::string& where) {
   switch (result) {
-    case kBusNoAnswer:
+    case BusResult::kNoAnswer:
       return "no answer from " + where;
-    case kBusBadReply:
+    case BusResult::kBadReply:
       return "the device at " + where +
              " answered with a malformed reply (wrong checksum, too short, or garbage)";
-    case kBusExceptionFunction:
-    case kBusExceptionAddress:
-    case kBusExceptionValue:
-    case kBusExceptionDevice:
-      return "the device at " + where + " answered with exception code " + std::to_string(result);
-    case kBusBroadcastSent:
+    case BusResult::kBroadcastSent:
       return where + " is the broadcast address, which no device answers";
     default:
-      return std::string("the exchange with ") + where + " failed: " + BusResultName(result);
+      break;
   }
+  if (IsDeviceException(result)) {
+    return "the device at " + where + " answered with exception code " +
+           std::to_string(BusResultCode(result));
+  }
+  return std::string("the exchange with ") + where + " failed: " + BusResultName(result);
 }
 
 std::string UnsupportedDevice(const DeviceIdentity& identity, const std::string& where) {
@@ -43,16 +43,15 @@ std::string UnsupportedDevice(const DeviceIdentity& identity, const std::string&
 
 int RunIdentify(const std::vector<std::string>& words) {
   const CliArgs args(words, {"port", "address"}, {});
-  const auto address =
-      static_cast<std::uint8_t>(args.Integer("address", kDefaultBusAddress, 0, 255));
+  const std::uint8_t address = AddressOption(args);
   CliLink link(args.Required("port"));
 
   DeviceIdentity identity;
   int family = kFamilyNone;
-  BusResult result = kBusOpenFailed;
+  BusResult result = BusResult::kOpenFailed;
   std::string failure;
   if (link.Open(failure)) {
-    const EngineOutcome outcome = IdentifyDevice(address, link.clock(), identity, family, &result);
+    const EngineOutcome outcome = IdentifyDevice(link.bus(), address, identity, family, &result);
     link.Close();
     const std::string where = "address " + std::to_string(address) + " on " + link.name();
     if (outcome.message == kMsgNoAnswer) {
@@ -63,7 +62,9 @@ int RunIdentify(const std::vector<std::string>& words) {
   }
   if (link.Stopped()) return link.Fail(failure);
 
-  PrintJson({{"result", result}, {"identity", IdentityJson(identity)}, {"family", family}});
+  PrintJson({{"result", BusResultCode(result)},
+             {"identity", IdentityJson(identity)},
+             {"family", family}});
   if (!failure.empty()) {
     std::cerr << "tarnwick-cli: " << failure << std::endl;
     return 1;

@@ -6,10 +6,10 @@
 #include "cli/cli_observer.h"
 #include "cli/cli_options.h"
 #include "cli/commands.h"
-#include "cli/device_session.h"
 #include "cli/failure_report.h"
 #include "cli/json_output.h"
 #include "cli/live_display.h"
+#include "cli/read_device.h"
 #include "live/live_reading.h"
 
 namespace tarnwick::cli {
@@ -29,7 +29,7 @@ int RunLive(const std::vector<std::string>& words) {
   CliLink link(args.Required("port"));
 
   int failureStatus = kExitFailure;
-  const auto readout = OpenAndReadDevice(link, address, false, observer, failureStatus);
+  const auto readout = ReadDevice(link, address, false, observer, failureStatus);
   if (!readout) return failureStatus;
   LiveDisplay display(*readout, unit);
   const float analogOutMin = readout->analogOutputRange ? readout->analogOutputRange->min : 0.0F;
@@ -37,7 +37,7 @@ int RunLive(const std::vector<std::string>& words) {
   for (long long tick = 1; !link.Stopped(); ++tick) {
     // A tick that overruns its interval delays the next one; ticks never pile up.
     const auto nextTick = std::chrono::steady_clock::now() + kTickInterval;
-    const LiveReading reading = LiveTick(readout->family, address, analogOutMin);
+    const LiveReading reading = LiveTick(link.bus(), readout->family, address, analogOutMin);
     if (link.Stopped()) break;
     if (!reading.outcome.succeeded()) return link.Fail(reading.outcome);
     PrintJson(display.Line(static_cast<int>(tick), reading));

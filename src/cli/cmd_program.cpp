@@ -42,11 +42,9 @@ int RunProgram(const std::vector<std::string>& words) {
   }
 
   std::string openError;
-  if (!link.Open(openError)) {
-    return link.Stopped() ? link.Fail(openError) : ReportOpenFailure(openError);
-  }
+  if (!link.Open(openError)) return link.Fail(OpenFailureText(openError));
   const ReadoutResult result =
-      ProgramAndReadBack(request.target, request.inputs, link.clock(), observer);
+      ProgramAndReadBack(link.bus(), request.target, request.inputs, observer);
   if (!result.succeeded()) {
     return link.Fail(result.outcome, link.SentWrites()
                                          ? "the device may hold some of the new values: read it "

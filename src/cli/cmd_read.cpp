@@ -3,9 +3,9 @@
 #include "cli/cli_observer.h"
 #include "cli/cli_options.h"
 #include "cli/commands.h"
-#include "cli/device_session.h"
 #include "cli/failure_report.h"
 #include "cli/json_output.h"
+#include "cli/read_device.h"
 #include "cli/readout_json.h"
 
 namespace tarnwick::cli {
@@ -18,8 +18,7 @@ int RunRead(const std::vector<std::string>& words) {
   CliLink link(args.Required("port"));
 
   int failureStatus = kExitFailure;
-  const auto readout =
-      OpenAndReadDevice(link, address, args.Has("factory"), observer, failureStatus);
+  const auto readout = ReadDevice(link, address, args.Has("factory"), observer, failureStatus);
   if (!readout) return failureStatus;
   link.Close();
   PrintJson(ReadoutJson(*readout, address, unit));

@@ -23,8 +23,8 @@ int ReportFailure(const std::string& text) {
   return kExitFailure;
 }
 
-int ReportOpenFailure(const std::string& reason) {
-  return ReportFailure(MessageText(kLanguageEnglish, kMsgOpenFailed) + " (" + reason + ")");
+std::string OpenFailureText(const std::string& reason) {
+  return MessageText(kLanguageEnglish, kMsgOpenFailed) + " (" + reason + ")";
 }
 
 }  // namespace tarnwick::cli

@@ -17,7 +17,7 @@ std::string OutcomeText(const EngineOutcome& outcome);
 // "tarnwick-cli: <text>" on stderr; returns kExitFailure.
 int ReportFailure(const EngineOutcome& outcome);
 int ReportFailure(const std::string& text);
-// The port could not be opened (message 50); `reason` says why in detail.
-int ReportOpenFailure(const std::string& reason);
+// Message 50 followed by `reason`, why the port could not be opened.
+std::string OpenFailureText(const std::string& reason);
 
 }  // namespace tarnwick::cli

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "device/device_readout.h"
+#include "device/pressure_units.h"
 #include "live/live_reading.h"
-#include "view/units.h"
 
 namespace tarnwick::cli {
 

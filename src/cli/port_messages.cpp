@@ -2,14 +2,12 @@
 
 namespace tarnwick::cli {
 
-std::string PortOpenMessage(PortError error, const std::string& portName,
-                            const std::string& devicePath, const std::string& missingReason) {
+std::string PortOpenMessage(const PortStatus& status, const std::string& portName,
+                            const std::string& devicePath) {
   const std::string device = devicePath.empty() ? portName : devicePath;
-  switch (error) {
+  switch (status.error) {
     case PortError::kNotFound:
-      if (!missingReason.empty()) return portName + " does not exist (" + missingReason + ")";
-      return devicePath.empty() ? portName + " does not exist: no such port is published"
-                                : portName + " does not exist (" + devicePath + " is missing)";
+      return portName + " does not exist (" + status.systemText + ")";
     case PortError::kBusy:
       return portName + " is in use by another program";
     case PortError::kPermission:
@@ -22,7 +20,8 @@ std::string PortOpenMessage(PortError error, const std::string& portName,
     case PortError::kIo:
       break;
   }
-  return portName + " could not be opened";
+  return portName + " could not be opened" +
+         (status.systemText.empty() ? "" : ": " + status.systemText);
 }
 
 }  // namespace tarnwick::cli

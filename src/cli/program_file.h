@@ -4,9 +4,9 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "device/pressure_units.h"
 #include "programming/program_and_read_back.h"
 #include "programming/programming_inputs.h"
-#include "view/units.h"
 
 namespace tarnwick::cli {
 

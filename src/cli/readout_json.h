@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "device/device_readout.h"
-#include "view/units.h"
+#include "device/pressure_units.h"
 
 namespace tarnwick::cli {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "view/units.h"
+#include "device/pressure_units.h"
 
 namespace tarnwick::cli {
 

@@ -1,5 +1,6 @@
 #include "cli/stoppable_port.h"
 
+#include "bus/bus_frame.h"
 #include "bus/functions.h"
 
 namespace tarnwick::cli {
@@ -10,33 +11,38 @@ bool ChangesStoredValues(std::uint8_t function) {
          function == kFnWriteParameter;
 }
 
+PortStatus StopRequested() { return PortStatus::Failed(PortError::kIo, "stopped"); }
+
 class StoppablePort final : public SerialPort {
  public:
   StoppablePort(std::unique_ptr<SerialPort> port, const StopSignal& stop, bool& sentWrites)
       : port_(std::move(port)), stop_(stop), sentWrites_(sentWrites) {}
 
-  bool SetLineSettings(std::uint32_t baud) override {
-    return Going() && port_->SetLineSettings(baud);
+  PortStatus SetLineSettings(std::uint32_t baud) override {
+    return Stopped() ? StopRequested() : port_->SetLineSettings(baud);
   }
-  bool RaiseDtr() override { return Going() && port_->RaiseDtr(); }
-  bool SetTimeouts(int readTotalMs, int writeTotalMs) override {
-    return Going() && port_->SetTimeouts(readTotalMs, writeTotalMs);
+  PortStatus RaiseDtr() override { return Stopped() ? StopRequested() : port_->RaiseDtr(); }
+  PortStatus SetTimeouts(int readTotalMs, int writeTotalMs) override {
+    return Stopped() ? StopRequested() : port_->SetTimeouts(readTotalMs, writeTotalMs);
   }
-  bool ClearErrors() override { return Going() && port_->ClearErrors(); }
-  bool PurgeBuffers() override { return Going() && port_->PurgeBuffers(); }
-  long Write(const std::uint8_t* data, std::size_t count) override {
-    if (!Going()) return -1;
-    const long written = port_->Write(data, count);
-    if (written > 0 && count > 1 && ChangesStoredValues(data[1])) sentWrites_ = true;
+  PortStatus ClearErrors() override { return Stopped() ? StopRequested() : port_->ClearErrors(); }
+  PortStatus PurgeBuffers() override { return Stopped() ? StopRequested() : port_->PurgeBuffers(); }
+  PortTransfer Write(const std::uint8_t* data, std::size_t count) override {
+    if (Stopped()) return {0, StopRequested()};
+    PortTransfer written = port_->Write(data, count);
+    const bool frame = count > static_cast<std::size_t>(kFunctionOffset);
+    if (written.count > 0 && frame && ChangesStoredValues(data[kFunctionOffset])) {
+      sentWrites_ = true;
+    }
     return written;
   }
-  long Read(std::uint8_t* data, std::size_t count) override {
-    return Going() ? port_->Read(data, count) : -1;
+  PortTransfer Read(std::uint8_t* data, std::size_t count) override {
+    return Stopped() ? PortTransfer{0, StopRequested()} : port_->Read(data, count);
   }
-  bool Close() override { return port_->Close(); }
+  PortStatus Close() override { return port_->Close(); }
 
  private:
-  bool Going() const { return !stop_.Requested(); }
+  bool Stopped() const { return stop_.Requested(); }
 
   std::unique_ptr<SerialPort> port_;
   const StopSignal& stop_;
@@ -54,8 +60,8 @@ void StoppableClock::Sleep(int milliseconds) {
   stop_.WaitUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds));
 }
 
-std::unique_ptr<SerialPort> StoppablePortFactory::Open(int comNumber, PortError& error) {
-  std::unique_ptr<SerialPort> port = ports_.Open(comNumber, error);
+std::unique_ptr<SerialPort> StoppablePortFactory::Open(int comNumber, PortStatus& status) {
+  std::unique_ptr<SerialPort> port = ports_.Open(comNumber, status);
   if (!port) return nullptr;
   return std::make_unique<StoppablePort>(std::move(port), stop_, sentWrites_);
 }

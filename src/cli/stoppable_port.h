@@ -30,7 +30,7 @@ class StoppablePortFactory final : public SerialPortFactory {
   StoppablePortFactory(SerialPortFactory& ports, const StopSignal& stop)
       : ports_(ports), stop_(stop) {}
 
-  std::unique_ptr<SerialPort> Open(int comNumber, PortError& error) override;
+  std::unique_ptr<SerialPort> Open(int comNumber, PortStatus& status) override;
   std::string DeviceName(int comNumber) const override { return ports_.DeviceName(comNumber); }
 
   // A request that changes values stored in a device went out on a port.

@@ -31,18 +31,18 @@ FamilyMatch FamilyOf(const DeviceIdentity& identity) {
   return {};
 }
 
-BusResult IdentifyWithRetry(std::uint8_t address, Clock& clock, DeviceIdentity& identity) {
-  if (Identify(address, identity) == kBusOk) return kBusOk;
-  clock.Sleep(kIdentifyRetryPauseMs);
-  return Identify(address, identity);
+BusResult IdentifyWithRetry(BusLink& link, std::uint8_t address, DeviceIdentity& identity) {
+  if (Identify(link, address, identity) == BusResult::kOk) return BusResult::kOk;
+  link.clock().Sleep(kIdentifyRetryPauseMs);
+  return Identify(link, address, identity);
 }
 
-EngineOutcome IdentifyDevice(std::uint8_t address, Clock& clock, DeviceIdentity& identity,
+EngineOutcome IdentifyDevice(BusLink& link, std::uint8_t address, DeviceIdentity& identity,
                              int& family, BusResult* lastResult) {
   family = kFamilyNone;
-  const BusResult result = IdentifyWithRetry(address, clock, identity);
+  const BusResult result = IdentifyWithRetry(link, address, identity);
   if (lastResult) *lastResult = result;
-  if (result != kBusOk) return EngineOutcome::Failure(kMsgNoAnswer);
+  if (result != BusResult::kOk) return EngineOutcome::Failure(kMsgNoAnswer);
   const FamilyMatch match = FamilyOf(identity);
   if (!match.supported()) return EngineOutcome::Failure(kMsgNotSupported);
   family = match.family;

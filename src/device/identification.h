@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "bus/bus_link.h"
 #include "bus/bus_result.h"
-#include "bus/clock.h"
 #include "bus/device_identity.h"
 #include "device/engine_observer.h"
 
@@ -30,16 +30,16 @@ struct FamilyMatch {
 
 FamilyMatch FamilyOf(const DeviceIdentity& identity);
 
-// Identify at `address`, once more after 500 ms if the first attempt fails;
-// the result of the last attempt.
-BusResult IdentifyWithRetry(std::uint8_t address, Clock& clock, DeviceIdentity& identity);
+// Identify at `address` on the open `link`, once more after 500 ms if the
+// first attempt fails; the result of the last attempt.
+BusResult IdentifyWithRetry(BusLink& link, std::uint8_t address, DeviceIdentity& identity);
 
 // Identify at `address`, once more after 500 ms if the first attempt fails.
 // `identity` receives every identity a device answers with, supported or not;
 // `family` is the supported family, or kFamilyNone whenever the outcome is a
 // failure: 51 (no answer to both attempts) or 52 (not supported).
 // `lastResult`, when given, receives the bus result of the last attempt.
-EngineOutcome IdentifyDevice(std::uint8_t address, Clock& clock, DeviceIdentity& identity,
+EngineOutcome IdentifyDevice(BusLink& link, std::uint8_t address, DeviceIdentity& identity,
                              int& family, BusResult* lastResult = nullptr);
 
 }  // namespace tarnwick

@@ -3,15 +3,16 @@
 
 namespace tarnwick {
 
-ReadoutResult ReadOutDevice(int family, std::uint8_t sessionAddress, const DeviceIdentity& identity,
-                            bool factoryMode, Clock& clock, EngineObserver& observer) {
+ReadoutResult ReadOutDevice(BusLink& link, int family, std::uint8_t sessionAddress,
+                            const DeviceIdentity& identity, bool factoryMode,
+                            EngineObserver& observer) {
   switch (family) {
     case kFamilyPressureSwitch:
-      return ReadOutFamily1(sessionAddress, identity, factoryMode, clock, observer);
+      return ReadOutFamily1(link, sessionAddress, identity, factoryMode, observer);
     case kFamilySwitchDevice:
-      return ReadOutFamily2(identity, observer);
+      return ReadOutFamily2(link, identity, observer);
     case kFamilyLevelDevice:
-      return ReadOutFamily4(sessionAddress, identity, observer);
+      return ReadOutFamily4(link, sessionAddress, identity, observer);
     default:
       return {EngineOutcome::Failure(kMsgNotSupported), {}};
   }

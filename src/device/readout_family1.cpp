@@ -17,8 +17,8 @@ constexpr int kProgressAfterReadAgain = 5;
 // switch, copies its data into itself, and then answers ordinary reads.
 class Family1Reader {
  public:
-  Family1Reader(std::uint8_t address, Clock& clock, EngineObserver& observer)
-      : address_(address), clock_(clock), observer_(observer) {}
+  Family1Reader(BusLink& link, std::uint8_t address, EngineObserver& observer)
+      : link_(link), address_(address), observer_(observer) {}
 
   ReadoutResult Run(const DeviceIdentity& identity, bool factoryMode);
 
@@ -33,8 +33,8 @@ class Family1Reader {
   bool ReadAnalogPresence(DeviceReadout& r);
   bool ReadFactoryReadBack(FactoryReadBack& back);
 
+  BusLink& link_;
   std::uint8_t address_;
-  Clock& clock_;
   EngineObserver& observer_;
   std::uint8_t status_ = 0;
 };
@@ -58,7 +58,7 @@ ReadoutResult Family1Reader::Run(const DeviceIdentity& identity, bool factoryMod
 }
 
 bool Family1Reader::StartJobAndWait(std::uint8_t job) {
-  return StartProgrammerJob(address_, job) == kBusOk && WaitForProgrammer();
+  return StartProgrammerJob(link_, address_, job) == BusResult::kOk && WaitForProgrammer();
 }
 
 // Leaves the last status read in status_; a programmer still busy after the
@@ -66,8 +66,8 @@ bool Family1Reader::StartJobAndWait(std::uint8_t job) {
 bool Family1Reader::WaitForProgrammer() {
   ParameterBytes d{};
   for (int polls = 0; polls < kMaxPolls;) {
-    if (ReadParameter(address_, kParamStatus, d) != kBusOk) return false;
-    clock_.Sleep(kPollIntervalMs);
+    if (ReadParameter(link_, address_, kParamStatus, d) != BusResult::kOk) return false;
+    link_.clock().Sleep(kPollIntervalMs);
     ++polls;
     observer_.AdvanceProgress(kProgressPerPoll);
     if ((d[0] & kProgrammerStatusBusyMask) == 0) break;
@@ -82,7 +82,7 @@ EngineOutcome Family1Reader::FindSwitch() {
     // Whatever the search finds next, only a ready programmer ends the asking.
     do {
       if (!observer_.AskReadAgain()) return EngineOutcome::Declined();
-      if (StartProgrammerJob(address_, kJobFindSwitch) != kBusOk) {
+      if (StartProgrammerJob(link_, address_, kJobFindSwitch) != BusResult::kOk) {
         return EngineOutcome::Failure(kMsgReadFailed);
       }
       observer_.SetProgress(kProgressAfterReadAgain);
@@ -98,27 +98,29 @@ bool Family1Reader::CopySwitchData() {
   if (!StartJobAndWait(kJobCopySwitchData) || status_ != kProgrammerStatusTransferred) return false;
   // The sequence reads the status once more before the values; nothing in the reply is used.
   ParameterBytes unused{};
-  return ReadParameter(address_, kParamStatus, unused) == kBusOk;
+  return ReadParameter(link_, address_, kParamStatus, unused) == BusResult::kOk;
 }
 
 bool Family1Reader::ReadRangesAndPoints(DeviceReadout& r) {
-  if (ReadRange(address_, kCoefStoredPressureRangeMin, kCoefStoredPressureRangeMax,
-                r.pressureRangeBar) != kBusOk ||
-      ReadRange(address_, kCoefTemperatureMin, kCoefTemperatureMax, r.temperatureRange) != kBusOk) {
+  if (ReadRange(link_, address_, kCoefStoredPressureRangeMin, kCoefStoredPressureRangeMax,
+                r.pressureRangeBar) != BusResult::kOk ||
+      ReadRange(link_, address_, kCoefTemperatureMin, kCoefTemperatureMax, r.temperatureRange) !=
+          BusResult::kOk) {
     return false;
   }
   observer_.SetProgress(50);
   ValueRange analog;
-  if (ReadRange(address_, kCoefAnalogOutMin, kCoefAnalogOutMax, analog) != kBusOk) return false;
+  if (ReadRange(link_, address_, kCoefAnalogOutMin, kCoefAnalogOutMax, analog) != BusResult::kOk)
+    return false;
   r.analogOutputRange = analog;
   observer_.SetProgress(60);
-  if (ReadSwitchPoints(address_, kCoefSwitch1High, kCoefSwitch1Low, r.switches[0].highBar,
-                       r.switches[0].lowBar) != kBusOk) {
+  if (ReadSwitchPoints(link_, address_, kCoefSwitch1High, kCoefSwitch1Low, r.switches[0].highBar,
+                       r.switches[0].lowBar) != BusResult::kOk) {
     return false;
   }
   observer_.SetProgress(70);
-  if (ReadSwitchPoints(address_, kCoefSwitch2High, kCoefSwitch2Low, r.switches[1].highBar,
-                       r.switches[1].lowBar) != kBusOk) {
+  if (ReadSwitchPoints(link_, address_, kCoefSwitch2High, kCoefSwitch2Low, r.switches[1].highBar,
+                       r.switches[1].lowBar) != BusResult::kOk) {
     return false;
   }
   observer_.SetProgress(80);
@@ -126,13 +128,13 @@ bool Family1Reader::ReadRangesAndPoints(DeviceReadout& r) {
 }
 
 bool Family1Reader::ReadDeviceValues(DeviceReadout& r) {
-  if (ReadSerialNumber(address_, r.serialNumber) != kBusOk) return false;
+  if (ReadSerialNumber(link_, address_, r.serialNumber) != BusResult::kOk) return false;
   observer_.SetProgress(85);
   std::uint8_t reported = 0;
-  if (SetBusAddress(address_, 0, reported) != kBusOk) return false;
+  if (SetBusAddress(link_, address_, 0, reported) != BusResult::kOk) return false;
   r.reportedBusAddress = reported;
   ParameterBytes d{};
-  if (ReadParameter(address_, kParamDeviceInfo, d) != kBusOk) return false;
+  if (ReadParameter(link_, address_, kParamDeviceInfo, d) != BusResult::kOk) return false;
   r.attachedSwitch = AttachedSwitchInfo{d[0], d[1], d[2], d[3]};
   observer_.SetProgress(90);
   return true;
@@ -140,14 +142,14 @@ bool Family1Reader::ReadDeviceValues(DeviceReadout& r) {
 
 bool Family1Reader::ReadSwitchSettings(DeviceReadout& r) {
   ParameterBytes d{};
-  if (ReadParameter(address_, kParamOutputTypes, d) != kBusOk) return false;
+  if (ReadParameter(link_, address_, kParamOutputTypes, d) != BusResult::kOk) return false;
   r.switches[0].outputType = DecodeOutputType(d[0]);
   r.switches[1].outputType = DecodeOutputType(d[1]);
   observer_.SetProgress(95);
-  if (ReadParameter(address_, kParamSwitch1, d) != kBusOk) return false;
+  if (ReadParameter(link_, address_, kParamSwitch1, d) != BusResult::kOk) return false;
   ApplySwitchParameter(d, r.switches[0]);
   observer_.SetProgress(100);
-  if (ReadParameter(address_, kParamSwitch2, d) != kBusOk) return false;
+  if (ReadParameter(link_, address_, kParamSwitch2, d) != BusResult::kOk) return false;
   ApplySwitchParameter(d, r.switches[1]);
   return true;
 }
@@ -155,7 +157,8 @@ bool Family1Reader::ReadSwitchSettings(DeviceReadout& r) {
 bool Family1Reader::ReadAnalogPresence(DeviceReadout& r) {
   float volts = 0.0F;
   std::uint8_t channelStatus = 0;
-  if (ReadChannel(address_, kChannelAnalogOutput, volts, channelStatus) != kBusOk) return false;
+  if (ReadChannel(link_, address_, kChannelAnalogOutput, volts, channelStatus) != BusResult::kOk)
+    return false;
   r.analogOutputPresent = AnalogOutputWorking(volts, r.analogOutputRange->min);
   return true;
 }
@@ -163,24 +166,24 @@ bool Family1Reader::ReadAnalogPresence(DeviceReadout& r) {
 bool Family1Reader::ReadFactoryReadBack(FactoryReadBack& back) {
   auto& [sw1, sw2] = back.switches;
   ValueRange analog;  // read again like the rest, but the read-back tab has a fixed entry for it
-  if (ReadRange(address_, kCoefStoredPressureRangeMin, kCoefStoredPressureRangeMax,
-                back.pressureRangeBar) != kBusOk ||
-      ReadRange(address_, kCoefTemperatureMin, kCoefTemperatureMax, back.temperatureRange) !=
-          kBusOk ||
-      ReadRange(address_, kCoefAnalogOutMin, kCoefAnalogOutMax, analog) != kBusOk ||
-      ReadSwitchPoints(address_, kCoefSwitch1High, kCoefSwitch1Low, sw1.highBar, sw1.lowBar) !=
-          kBusOk ||
-      ReadSwitchPoints(address_, kCoefSwitch2High, kCoefSwitch2Low, sw2.highBar, sw2.lowBar) !=
-          kBusOk) {
+  if (ReadRange(link_, address_, kCoefStoredPressureRangeMin, kCoefStoredPressureRangeMax,
+                back.pressureRangeBar) != BusResult::kOk ||
+      ReadRange(link_, address_, kCoefTemperatureMin, kCoefTemperatureMax, back.temperatureRange) !=
+          BusResult::kOk ||
+      ReadRange(link_, address_, kCoefAnalogOutMin, kCoefAnalogOutMax, analog) != BusResult::kOk ||
+      ReadSwitchPoints(link_, address_, kCoefSwitch1High, kCoefSwitch1Low, sw1.highBar,
+                       sw1.lowBar) != BusResult::kOk ||
+      ReadSwitchPoints(link_, address_, kCoefSwitch2High, kCoefSwitch2Low, sw2.highBar,
+                       sw2.lowBar) != BusResult::kOk) {
     return false;
   }
   ParameterBytes types{};
   std::array<ParameterBytes, 2> settings{};
   ParameterBytes hysteresis{};
-  if (ReadParameter(address_, kParamOutputTypes, types) != kBusOk ||
-      ReadParameter(address_, kParamSwitch1, settings[0]) != kBusOk ||
-      ReadParameter(address_, kParamSwitch2, settings[1]) != kBusOk ||
-      ReadParameter(address_, kParamWindowHysteresis, hysteresis) != kBusOk) {
+  if (ReadParameter(link_, address_, kParamOutputTypes, types) != BusResult::kOk ||
+      ReadParameter(link_, address_, kParamSwitch1, settings[0]) != BusResult::kOk ||
+      ReadParameter(link_, address_, kParamSwitch2, settings[1]) != BusResult::kOk ||
+      ReadParameter(link_, address_, kParamWindowHysteresis, hysteresis) != BusResult::kOk) {
     return false;
   }
   for (std::size_t n = 0; n < back.switches.size(); ++n) {
@@ -196,9 +199,9 @@ bool Family1Reader::ReadFactoryReadBack(FactoryReadBack& back) {
 
 }  // namespace
 
-ReadoutResult ReadOutFamily1(std::uint8_t address, const DeviceIdentity& identity, bool factoryMode,
-                             Clock& clock, EngineObserver& observer) {
-  return Family1Reader(address, clock, observer).Run(identity, factoryMode);
+ReadoutResult ReadOutFamily1(BusLink& link, std::uint8_t address, const DeviceIdentity& identity,
+                             bool factoryMode, EngineObserver& observer) {
+  return Family1Reader(link, address, observer).Run(identity, factoryMode);
 }
 
 }  // namespace tarnwick

@@ -9,15 +9,16 @@ namespace tarnwick {
 namespace {
 
 // Both families report the same progress after each switch's pair of points.
-bool ReadSwitchPointsOf(std::uint8_t address, DeviceReadout& r, EngineObserver& observer) {
+bool ReadSwitchPointsOf(BusLink& link, std::uint8_t address, DeviceReadout& r,
+                        EngineObserver& observer) {
   auto& [sw1, sw2] = r.switches;
-  if (ReadSwitchPoints(address, kCoefSwitch1High, kCoefSwitch1Low, sw1.highBar, sw1.lowBar) !=
-      kBusOk) {
+  if (ReadSwitchPoints(link, address, kCoefSwitch1High, kCoefSwitch1Low, sw1.highBar, sw1.lowBar) !=
+      BusResult::kOk) {
     return false;
   }
   observer.SetProgress(70);
-  if (ReadSwitchPoints(address, kCoefSwitch2High, kCoefSwitch2Low, sw2.highBar, sw2.lowBar) !=
-      kBusOk) {
+  if (ReadSwitchPoints(link, address, kCoefSwitch2High, kCoefSwitch2Low, sw2.highBar, sw2.lowBar) !=
+      BusResult::kOk) {
     return false;
   }
   observer.SetProgress(80);
@@ -39,50 +40,56 @@ DeviceReadout StartReadout(int family, const DeviceIdentity& identity) {
 
 }  // namespace
 
-ReadoutResult ReadOutFamily2(const DeviceIdentity& identity, EngineObserver& observer) {
+ReadoutResult ReadOutFamily2(BusLink& link, const DeviceIdentity& identity,
+                             EngineObserver& observer) {
   constexpr std::uint8_t kAddress = kDefaultBusAddress;
   DeviceReadout r = StartReadout(kFamilySwitchDevice, identity);
-  if (ReadRange(kAddress, kCoefPressureRangeMin, kCoefPressureRangeMax, r.pressureRangeBar) !=
-          kBusOk ||
-      ReadRange(kAddress, kCoefTemperatureMin, kCoefTemperatureMax, r.temperatureRange) != kBusOk) {
+  if (ReadRange(link, kAddress, kCoefPressureRangeMin, kCoefPressureRangeMax, r.pressureRangeBar) !=
+          BusResult::kOk ||
+      ReadRange(link, kAddress, kCoefTemperatureMin, kCoefTemperatureMax, r.temperatureRange) !=
+          BusResult::kOk) {
     return ReadoutFailed();
   }
   observer.SetProgress(60);
   ConfigBytes modes{};
-  if (ReadConfig(kAddress, kRegisterSwitchModes, modes) != kBusOk) return ReadoutFailed();
+  if (ReadConfig(link, kAddress, kRegisterSwitchModes, modes) != BusResult::kOk)
+    return ReadoutFailed();
   ApplyModeByte(modes[0], r.switches[0]);
   ApplyModeByte(modes[1], r.switches[1]);
-  if (!ReadSwitchPointsOf(kAddress, r, observer)) return ReadoutFailed();
-  if (ReadSerialNumber(kAddress, r.serialNumber) != kBusOk) return ReadoutFailed();
+  if (!ReadSwitchPointsOf(link, kAddress, r, observer)) return ReadoutFailed();
+  if (ReadSerialNumber(link, kAddress, r.serialNumber) != BusResult::kOk) return ReadoutFailed();
   observer.SetProgress(90);
   std::uint8_t reported = 0;
-  if (SetBusAddress(kAddress, 0, reported) != kBusOk) return ReadoutFailed();
+  if (SetBusAddress(link, kAddress, 0, reported) != BusResult::kOk) return ReadoutFailed();
   r.reportedBusAddress = reported;
   observer.SetProgress(100);
   return {EngineOutcome::Success(), r};
 }
 
-ReadoutResult ReadOutFamily4(std::uint8_t sessionAddress, const DeviceIdentity& identity,
-                             EngineObserver& observer) {
+ReadoutResult ReadOutFamily4(BusLink& link, std::uint8_t sessionAddress,
+                             const DeviceIdentity& identity, EngineObserver& observer) {
   // The device's identity values answer at the default address; its switch
   // settings at the address the session chose.
   constexpr std::uint8_t kIdentityAddress = kDefaultBusAddress;
   DeviceReadout r = StartReadout(kFamilyLevelDevice, identity);
-  if (ReadSerialNumber(kIdentityAddress, r.serialNumber) != kBusOk ||
-      ReadRange(kIdentityAddress, kCoefPressureRangeMin, kCoefPressureRangeMax,
-                r.pressureRangeBar) != kBusOk ||
-      ReadRange(kIdentityAddress, kCoefTemperatureMin, kCoefTemperatureMax, r.temperatureRange) !=
-          kBusOk ||
-      !ReadSwitchPointsOf(sessionAddress, r, observer)) {
+  if (ReadSerialNumber(link, kIdentityAddress, r.serialNumber) != BusResult::kOk ||
+      ReadRange(link, kIdentityAddress, kCoefPressureRangeMin, kCoefPressureRangeMax,
+                r.pressureRangeBar) != BusResult::kOk ||
+      ReadRange(link, kIdentityAddress, kCoefTemperatureMin, kCoefTemperatureMax,
+                r.temperatureRange) != BusResult::kOk ||
+      !ReadSwitchPointsOf(link, sessionAddress, r, observer)) {
     return ReadoutFailed();
   }
   ParameterBytes settings{};
-  if (ReadParameter(sessionAddress, kParamSwitch1, settings) != kBusOk) return ReadoutFailed();
+  if (ReadParameter(link, sessionAddress, kParamSwitch1, settings) != BusResult::kOk)
+    return ReadoutFailed();
   ApplySwitchParameter(settings, r.switches[0]);
-  if (ReadParameter(sessionAddress, kParamSwitch2, settings) != kBusOk) return ReadoutFailed();
+  if (ReadParameter(link, sessionAddress, kParamSwitch2, settings) != BusResult::kOk)
+    return ReadoutFailed();
   ApplySwitchParameter(settings, r.switches[1]);
   ConfigBytes unit{};
-  if (ReadConfig(sessionAddress, kRegisterLevelUnit, unit) != kBusOk) return ReadoutFailed();
+  if (ReadConfig(link, sessionAddress, kRegisterLevelUnit, unit) != BusResult::kOk)
+    return ReadoutFailed();
   r.levelUnitIndex = unit[0];
   observer.SetProgress(100);
   return {EngineOutcome::Success(), r};

@@ -2,20 +2,22 @@
 
 namespace tarnwick {
 
-BusResult ReadRange(std::uint8_t address, std::uint8_t minNumber, std::uint8_t maxNumber,
-                    ValueRange& range) {
-  if (const BusResult result = ReadCoefficient(address, minNumber, range.min); result != kBusOk) {
+BusResult ReadRange(BusLink& link, std::uint8_t address, std::uint8_t minNumber,
+                    std::uint8_t maxNumber, ValueRange& range) {
+  if (const BusResult result = ReadCoefficient(link, address, minNumber, range.min);
+      result != BusResult::kOk) {
     return result;
   }
-  return ReadCoefficient(address, maxNumber, range.max);
+  return ReadCoefficient(link, address, maxNumber, range.max);
 }
 
-BusResult ReadSwitchPoints(std::uint8_t address, std::uint8_t highNumber, std::uint8_t lowNumber,
-                           float& highBar, float& lowBar) {
-  if (const BusResult result = ReadCoefficient(address, highNumber, highBar); result != kBusOk) {
+BusResult ReadSwitchPoints(BusLink& link, std::uint8_t address, std::uint8_t highNumber,
+                           std::uint8_t lowNumber, float& highBar, float& lowBar) {
+  if (const BusResult result = ReadCoefficient(link, address, highNumber, highBar);
+      result != BusResult::kOk) {
     return result;
   }
-  return ReadCoefficient(address, lowNumber, lowBar);
+  return ReadCoefficient(link, address, lowNumber, lowBar);
 }
 
 void ApplySwitchParameter(const ParameterBytes& bytes, SwitchReadout& sw) {

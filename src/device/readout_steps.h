@@ -11,12 +11,12 @@ namespace tarnwick {
 // Reads shared by the read-outs of every family.
 
 // The minimum from coefficient `minNumber`, then the maximum from `maxNumber`.
-BusResult ReadRange(std::uint8_t address, std::uint8_t minNumber, std::uint8_t maxNumber,
-                    ValueRange& range);
+BusResult ReadRange(BusLink& link, std::uint8_t address, std::uint8_t minNumber,
+                    std::uint8_t maxNumber, ValueRange& range);
 
 // High point from coefficient `highNumber`, then the low point from `lowNumber`.
-BusResult ReadSwitchPoints(std::uint8_t address, std::uint8_t highNumber, std::uint8_t lowNumber,
-                           float& highBar, float& lowBar);
+BusResult ReadSwitchPoints(BusLink& link, std::uint8_t address, std::uint8_t highNumber,
+                           std::uint8_t lowNumber, float& highBar, float& lowBar);
 
 // Parameter 9 or 10 of families 1 and 4: function code, closing and opening
 // delay steps.

@@ -3,7 +3,7 @@
 #include <QProgressBar>
 #include <algorithm>
 
-#include "app/dialogs.h"
+#include "ui/dialogs.h"
 
 namespace tarnwick {
 

@@ -14,25 +14,25 @@ LiveReading Failed(LiveReading reading, int message) {
 }
 
 // Reads the state byte from D2 of parameter 0, as families 1 and 4 keep it.
-bool ReadStatusStates(std::uint8_t address, LiveReading& reading) {
+bool ReadStatusStates(BusLink& link, std::uint8_t address, LiveReading& reading) {
   ParameterBytes d{};
-  if (ReadParameter(address, kParamStatus, d) != kBusOk) return false;
+  if (ReadParameter(link, address, kParamStatus, d) != BusResult::kOk) return false;
   reading.states = DecodeSwitchStateByte(d[2]);
   return true;
 }
 
-LiveReading TickPressureSwitch(std::uint8_t address, float analogOutMinVolts) {
+LiveReading TickPressureSwitch(BusLink& link, std::uint8_t address, float analogOutMinVolts) {
   LiveReading reading;
   float volts = 0.0F;
   std::uint8_t channelStatus = 0;
-  if (ReadChannel(address, kChannelAnalogOutput, volts, channelStatus) != kBusOk) {
+  if (ReadChannel(link, address, kChannelAnalogOutput, volts, channelStatus) != BusResult::kOk) {
     return Failed(reading, kMsgNoAnswer);
   }
   reading.analogOutputPresent = AnalogOutputWorking(volts, analogOutMinVolts);
   if (*reading.analogOutputPresent) {
     reading.voltage = volts;
     float bar = 0.0F;
-    if (ReadChannel(address, kChannelPressure, bar, channelStatus) != kBusOk) {
+    if (ReadChannel(link, address, kChannelPressure, bar, channelStatus) != BusResult::kOk) {
       return Failed(reading, kMsgNoAnswer);
     }
     reading.value = bar;
@@ -40,36 +40,38 @@ LiveReading TickPressureSwitch(std::uint8_t address, float analogOutMinVolts) {
     // Without an analog output only the programmer's status tells whether
     // the switch is still attached.
     ParameterBytes d{};
-    if (ReadParameter(address, kParamStatus, d) != kBusOk) return Failed(reading, kMsgNoAnswer);
+    if (ReadParameter(link, address, kParamStatus, d) != BusResult::kOk)
+      return Failed(reading, kMsgNoAnswer);
     if (d[0] == kProgrammerStatusNoSwitch) return Failed(reading, kMsgNoSwitchAtProgrammer);
   }
-  if (!ReadStatusStates(address, reading)) return Failed(reading, kMsgNoAnswer);
+  if (!ReadStatusStates(link, address, reading)) return Failed(reading, kMsgNoAnswer);
   return reading;
 }
 
-LiveReading TickSwitchDevice(std::uint8_t address) {
+LiveReading TickSwitchDevice(BusLink& link, std::uint8_t address) {
   LiveReading reading;
   float bar = 0.0F;
   std::uint8_t channelStatus = 0;
-  if (ReadChannel(address, kChannelPressure, bar, channelStatus) != kBusOk) {
+  if (ReadChannel(link, address, kChannelPressure, bar, channelStatus) != BusResult::kOk) {
     return Failed(reading, kMsgNoAnswer);
   }
   reading.value = bar;
   ConfigBytes r{};
-  if (ReadConfig(address, kRegisterSwitchModes, r) != kBusOk) return Failed(reading, kMsgNoAnswer);
+  if (ReadConfig(link, address, kRegisterSwitchModes, r) != BusResult::kOk)
+    return Failed(reading, kMsgNoAnswer);
   reading.states = DecodeSwitchStateByte(r[4]);
   return reading;
 }
 
-LiveReading TickLevelDevice(std::uint8_t address) {
+LiveReading TickLevelDevice(BusLink& link, std::uint8_t address) {
   LiveReading reading;
   float level = 0.0F;
   std::uint8_t channelStatus = 0;
-  if (ReadChannel(address, kChannelLevel, level, channelStatus) != kBusOk) {
+  if (ReadChannel(link, address, kChannelLevel, level, channelStatus) != BusResult::kOk) {
     return Failed(reading, kMsgNoAnswer);
   }
   reading.value = level;
-  if (!ReadStatusStates(address, reading)) return Failed(reading, kMsgNoAnswer);
+  if (!ReadStatusStates(link, address, reading)) return Failed(reading, kMsgNoAnswer);
   return reading;
 }
 
@@ -83,14 +85,14 @@ SwitchStates DecodeSwitchStateByte(std::uint8_t state) {
   return {output(0x01), output(0x02)};
 }
 
-LiveReading LiveTick(int family, std::uint8_t address, float analogOutMinVolts) {
+LiveReading LiveTick(BusLink& link, int family, std::uint8_t address, float analogOutMinVolts) {
   switch (family) {
     case kFamilyPressureSwitch:
-      return TickPressureSwitch(address, analogOutMinVolts);
+      return TickPressureSwitch(link, address, analogOutMinVolts);
     case kFamilySwitchDevice:
-      return TickSwitchDevice(address);
+      return TickSwitchDevice(link, address);
     case kFamilyLevelDevice:
-      return TickLevelDevice(address);
+      return TickLevelDevice(link, address);
     default:
       return {};
   }

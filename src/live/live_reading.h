@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "bus/bus_link.h"
 #include "device/engine_observer.h"
 
 namespace tarnwick {
@@ -38,9 +39,9 @@ struct LiveReading {
   SwitchStates states = {};
 };
 
-// Runs the tick's commands for `family` at `address` on the open link; family
+// Runs the tick's commands for `family` at `address` on the open `link`; family
 // 0 sends nothing. `analogOutMinVolts` is the lower end of the family-1
 // analog output range from the read-out.
-LiveReading LiveTick(int family, std::uint8_t address, float analogOutMinVolts);
+LiveReading LiveTick(BusLink& link, int family, std::uint8_t address, float analogOutMinVolts);
 
 }  // namespace tarnwick

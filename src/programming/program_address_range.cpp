@@ -14,11 +14,11 @@ namespace {
 constexpr float kAnalogOutMinVolt = 0.5F;
 constexpr float kAnalogOutMaxVolt = 4.5F;
 
-BusResult Announce(std::uint8_t address) {
+BusResult Announce(BusLink& link, std::uint8_t address) {
   DeviceIdentity identity;
-  const BusResult identified = IdentifyWithCode(address, identity);
-  if (identified != kBusOk) return identified;
-  return StartProgrammerJob(address, kJobFindSwitch);
+  const BusResult identified = IdentifyWithCode(link, address, identity);
+  if (identified != BusResult::kOk) return identified;
+  return StartProgrammerJob(link, address, kJobFindSwitch);
 }
 
 ParameterBytes SerialNumberBytes(std::uint32_t serialNumber) {
@@ -29,46 +29,50 @@ ParameterBytes SerialNumberBytes(std::uint32_t serialNumber) {
 
 // Everything a ready programmer receives, ending with the job that makes it
 // look for its switch again. The first failed command's result.
-BusResult WriteProgrammingValues(std::uint8_t address, const FactoryProgramInputs& inputs,
-                                 std::uint32_t serialNumber) {
+BusResult WriteProgrammingValues(BusLink& link, std::uint8_t address,
+                                 const FactoryProgramInputs& inputs, std::uint32_t serialNumber) {
   const FactorySwitchValues& s1 = inputs.switch1;
   const FactorySwitchValues& s2 = inputs.switch2;
-  BusResult result = WriteParameter(address, kParamStatus, {0, 0, 0, kProgrammerFactoryCode});
-  if (result == kBusOk) {
-    result = WriteCoefficients(address, {{kCoefPressureRangeMin, inputs.pressureRangeMinBar},
-                                         {kCoefPressureRangeMax, inputs.pressureRangeMaxBar},
-                                         {kCoefTemperatureMin, inputs.temperatureRangeMin},
-                                         {kCoefTemperatureMax, inputs.temperatureRangeMax}});
+  BusResult result = WriteParameter(link, address, kParamStatus, {0, 0, 0, kProgrammerFactoryCode});
+  if (result == BusResult::kOk) {
+    result = WriteCoefficients(link, address,
+                               {{kCoefPressureRangeMin, inputs.pressureRangeMinBar},
+                                {kCoefPressureRangeMax, inputs.pressureRangeMaxBar},
+                                {kCoefTemperatureMin, inputs.temperatureRangeMin},
+                                {kCoefTemperatureMax, inputs.temperatureRangeMax}});
   }
-  if (result == kBusOk && inputs.analogOutSelected) {
+  if (result == BusResult::kOk && inputs.analogOutSelected) {
     result = WriteCoefficients(
-        address, {{kCoefAnalogOutMin, kAnalogOutMinVolt}, {kCoefAnalogOutMax, kAnalogOutMaxVolt}});
+        link, address,
+        {{kCoefAnalogOutMin, kAnalogOutMinVolt}, {kCoefAnalogOutMax, kAnalogOutMaxVolt}});
   }
-  if (result == kBusOk) {
-    result = WriteCoefficients(address, {{kCoefSwitch1High, s1.highBar},
-                                         {kCoefSwitch1Low, s1.lowBar},
-                                         {kCoefSwitch2High, s2.highBar},
-                                         {kCoefSwitch2Low, s2.lowBar}});
+  if (result == BusResult::kOk) {
+    result = WriteCoefficients(link, address,
+                               {{kCoefSwitch1High, s1.highBar},
+                                {kCoefSwitch1Low, s1.lowBar},
+                                {kCoefSwitch2High, s2.highBar},
+                                {kCoefSwitch2Low, s2.lowBar}});
   }
-  if (result == kBusOk && inputs.writeSerialNumbers) {
-    result = WriteParameter(address, kParamSerialNumber, SerialNumberBytes(serialNumber));
+  if (result == BusResult::kOk && inputs.writeSerialNumbers) {
+    result = WriteParameter(link, address, kParamSerialNumber, SerialNumberBytes(serialNumber));
   }
-  if (result == kBusOk) {
+  if (result == BusResult::kOk) {
     result = WriteParameters(
-        address, {{kParamOutputTypes, {s1.outputType, s2.outputType, 0, 0}},
-                  {kParamSwitch1, {s1.functionCode, s1.closingDelaySteps, s1.openingDelaySteps, 0}},
-                  {kParamSwitch2, {s2.functionCode, s2.closingDelaySteps, s2.openingDelaySteps, 0}},
-                  {kParamWindowHysteresis, {inputs.windowHysteresis, 0, 0, 0}}});
+        link, address,
+        {{kParamOutputTypes, {s1.outputType, s2.outputType, 0, 0}},
+         {kParamSwitch1, {s1.functionCode, s1.closingDelaySteps, s1.openingDelaySteps, 0}},
+         {kParamSwitch2, {s2.functionCode, s2.closingDelaySteps, s2.openingDelaySteps, 0}},
+         {kParamWindowHysteresis, {inputs.windowHysteresis, 0, 0, 0}}});
   }
-  if (result == kBusOk) result = StartProgrammerJob(address, kJobFindSwitch);
+  if (result == BusResult::kOk) result = StartProgrammerJob(link, address, kJobFindSwitch);
   return result;
 }
 
 // A programmer that cannot be read is gone (51); one that answers but never
 // becomes ready has no usable switch (61).
-std::optional<EngineOutcome> AwaitReady(std::uint8_t address, bool reportProgress, Clock& clock,
+std::optional<EngineOutcome> AwaitReady(BusLink& link, std::uint8_t address, bool reportProgress,
                                         EngineObserver& observer) {
-  const ProgrammerPoll poll = WaitProgrammerReady(address, reportProgress, clock, observer);
+  const ProgrammerPoll poll = WaitProgrammerReady(link, address, reportProgress, observer);
   if (!poll.answered()) return EngineOutcome::FailureAt(kMsgNoAnswer, address);
   if (!poll.ready()) return EngineOutcome::FailureAt(kMsgWriteFailed, address);
   return std::nullopt;
@@ -85,7 +89,7 @@ std::vector<std::uint8_t> RangeAddresses(std::uint8_t first, std::uint8_t last) 
   return addresses;
 }
 
-EngineOutcome ProgramAddressRange(const FactoryProgramInputs& inputs, Clock& clock,
+EngineOutcome ProgramAddressRange(BusLink& link, const FactoryProgramInputs& inputs,
                                   EngineObserver& observer, const AddressServed& addressServed) {
   const std::vector<std::uint8_t> addresses =
       RangeAddresses(inputs.firstAddress, inputs.lastAddress);
@@ -95,7 +99,8 @@ EngineOutcome ProgramAddressRange(const FactoryProgramInputs& inputs, Clock& clo
   observer.SetProgress(5);
 
   for (const std::uint8_t address : addresses) {
-    if (Announce(address) != kBusOk) return EngineOutcome::FailureAt(kMsgNoAnswer, address);
+    if (Announce(link, address) != BusResult::kOk)
+      return EngineOutcome::FailureAt(kMsgNoAnswer, address);
     served(RangePass::kAnnounce, address);
   }
 
@@ -103,8 +108,8 @@ EngineOutcome ProgramAddressRange(const FactoryProgramInputs& inputs, Clock& clo
   // Unsigned, so that counting past the largest serial number wraps instead of overflowing.
   auto serialNumber = static_cast<std::uint32_t>(inputs.firstSerialNumber);
   for (const std::uint8_t address : addresses) {
-    if (auto failure = AwaitReady(address, true, clock, observer)) return *failure;
-    if (WriteProgrammingValues(address, inputs, serialNumber) != kBusOk) {
+    if (auto failure = AwaitReady(link, address, true, observer)) return *failure;
+    if (WriteProgrammingValues(link, address, inputs, serialNumber) != BusResult::kOk) {
       return EngineOutcome::FailureAt(kMsgNoAnswer, address);
     }
     if (inputs.writeSerialNumbers) ++serialNumber;
@@ -113,8 +118,8 @@ EngineOutcome ProgramAddressRange(const FactoryProgramInputs& inputs, Clock& clo
 
   observer.SetProgress(50);
   for (const std::uint8_t address : addresses) {
-    if (auto failure = AwaitReady(address, false, clock, observer)) return *failure;
-    if (StartProgrammerJob(address, kJobCopySwitchData) != kBusOk) {
+    if (auto failure = AwaitReady(link, address, false, observer)) return *failure;
+    if (StartProgrammerJob(link, address, kJobCopySwitchData) != BusResult::kOk) {
       return EngineOutcome::FailureAt(kMsgWriteFailed, address);
     }
     served(RangePass::kTransfer, address);

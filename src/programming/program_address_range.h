@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "bus/clock.h"
+#include "bus/bus_link.h"
 #include "device/engine_observer.h"
 #include "programming/programming_inputs.h"
 
@@ -27,12 +27,12 @@ enum class RangePass : std::uint8_t {
 using AddressServed = std::function<void(RangePass pass, std::uint8_t address)>;
 
 // Factory programming of every programmer in the range, in three passes over
-// all its addresses, on an open link. Progress 5, 20 (then +1 per status poll
+// all its addresses, on the open `link`. Progress 5, 20 (then +1 per status poll
 // of the write pass), 50, 70. A failure ends the whole run and carries the
 // address: 51 for a command of the first two passes or a status read that
 // fails, 61 for a programmer that is not ready after 21 polls or refuses the
 // transfer. Addresses served before keep what they received.
-EngineOutcome ProgramAddressRange(const FactoryProgramInputs& inputs, Clock& clock,
+EngineOutcome ProgramAddressRange(BusLink& link, const FactoryProgramInputs& inputs,
                                   EngineObserver& observer,
                                   const AddressServed& addressServed = {});
 

@@ -14,36 +14,36 @@ bool Programmable(int family) {
          family == kFamilyLevelDevice;
 }
 
-EngineOutcome ProgramFamily(const ProgrammingTarget& target, const NormalProgramInputs& inputs,
-                            Clock& clock, EngineObserver& observer) {
+EngineOutcome ProgramFamily(BusLink& link, const ProgrammingTarget& target,
+                            const NormalProgramInputs& inputs, EngineObserver& observer) {
   switch (target.family) {
     case kFamilyPressureSwitch:
-      return ProgramFamily1(inputs, clock, observer);
+      return ProgramFamily1(link, inputs, observer);
     case kFamilySwitchDevice:
-      return ProgramFamily2(target.sessionAddress, inputs, observer);
+      return ProgramFamily2(link, target.sessionAddress, inputs, observer);
     default:
-      return ProgramFamily4(inputs, observer);
+      return ProgramFamily4(link, inputs, observer);
   }
 }
 
-ReadoutResult ReadBack(const ProgrammingTarget& target, Clock& clock, EngineObserver& observer) {
+ReadoutResult ReadBack(BusLink& link, const ProgrammingTarget& target, EngineObserver& observer) {
   if (target.family == kFamilyPressureSwitch) observer.SetProgress(kProgressBeforeFamily1ReadOut);
-  return ReadOutDevice(target.family, target.sessionAddress, target.identity, false, clock,
+  return ReadOutDevice(link, target.family, target.sessionAddress, target.identity, false,
                        observer);
 }
 
 }  // namespace
 
-ReadoutResult ProgramAndReadBack(const ProgrammingTarget& target, const NormalProgramInputs& inputs,
-                                 Clock& clock, EngineObserver& observer) {
+ReadoutResult ProgramAndReadBack(BusLink& link, const ProgrammingTarget& target,
+                                 const NormalProgramInputs& inputs, EngineObserver& observer) {
   if (target.family == kFamilyNone) return {EngineOutcome::Success(), std::nullopt};
   if (!Programmable(target.family)) return {EngineOutcome::Failure(kMsgNotSupported), {}};
   const EngineOutcome same =
-      CheckSameDevice(target.sessionAddress, target.identity, target.serialNumber, clock);
+      CheckSameDevice(link, target.sessionAddress, target.identity, target.serialNumber);
   if (!same.succeeded()) return {same, {}};
-  const EngineOutcome written = ProgramFamily(target, inputs, clock, observer);
+  const EngineOutcome written = ProgramFamily(link, target, inputs, observer);
   if (!written.succeeded()) return {written, {}};
-  return ReadBack(target, clock, observer);
+  return ReadBack(link, target, observer);
 }
 
 }  // namespace tarnwick

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "bus/clock.h"
+#include "bus/bus_link.h"
 #include "bus/device_identity.h"
 #include "bus/functions.h"
 #include "device/device_readout.h"
@@ -21,14 +21,14 @@ struct ProgrammingTarget {
   std::int32_t serialNumber = 0;
 };
 
-// Normal-mode programming on an open link: CheckSameDevice, the family's
+// Normal-mode programming on the open `link`: CheckSameDevice, the family's
 // writes, and the family's read-out (progress back to 5 before it for family
 // 1), so that the caller shows what the device now holds. The first step that
 // fails ends it with that step's outcome: 51 or 55 from the check, 61 from the
 // writes, 60 or the declined question from the read-out. Family 0 (nothing
 // read) sends nothing and succeeds without a record; any other family that is
 // not 1, 2 or 4 sends nothing and gives 52.
-ReadoutResult ProgramAndReadBack(const ProgrammingTarget& target, const NormalProgramInputs& inputs,
-                                 Clock& clock, EngineObserver& observer);
+ReadoutResult ProgramAndReadBack(BusLink& link, const ProgrammingTarget& target,
+                                 const NormalProgramInputs& inputs, EngineObserver& observer);
 
 }  // namespace tarnwick

@@ -35,29 +35,34 @@ const SwitchProgramValues& ValuesOf(const NormalProgramInputs& inputs, std::size
 
 EngineOutcome WriteFailed() { return EngineOutcome::Failure(kMsgWriteFailed); }
 
-BusResult WriteSwitchPoints(const SwitchPlace& place, const SwitchProgramValues& values) {
-  return WriteCoefficients(kDefaultBusAddress, {{place.highCoefficient, values.highBar},
-                                                {place.lowCoefficient, values.lowBar}});
+BusResult WriteSwitchPoints(BusLink& link, const SwitchPlace& place,
+                            const SwitchProgramValues& values) {
+  return WriteCoefficients(
+      link, kDefaultBusAddress,
+      {{place.highCoefficient, values.highBar}, {place.lowCoefficient, values.lowBar}});
 }
 
-BusResult WriteSwitchParameter(const SwitchPlace& place, const SwitchProgramValues& values) {
+BusResult WriteSwitchParameter(BusLink& link, const SwitchPlace& place,
+                               const SwitchProgramValues& values) {
   ParameterBytes bytes{};
-  const BusResult read = ReadParameter(kDefaultBusAddress, place.parameter, bytes);
-  if (read != kBusOk) return read;
+  const BusResult read = ReadParameter(link, kDefaultBusAddress, place.parameter, bytes);
+  if (read != BusResult::kOk) return read;
   bytes[0] = EncodeFunctionCode(values.selection).value_or(bytes[0]);
   bytes[1] = values.closingDelaySteps;
   bytes[2] = values.openingDelaySteps;
-  return WriteParameter(kDefaultBusAddress, place.parameter, bytes);
+  return WriteParameter(link, kDefaultBusAddress, place.parameter, bytes);
 }
 
 // Families 1 and 4 share the layout of both switch outputs.
-EngineOutcome WriteSwitchOutputs(const NormalProgramInputs& inputs, EngineObserver& observer) {
+EngineOutcome WriteSwitchOutputs(BusLink& link, const NormalProgramInputs& inputs,
+                                 EngineObserver& observer) {
   observer.SetProgress(kProgressBeforeSwitchOutputs);
   for (std::size_t n = 0; n < kSwitchPlaces.size(); ++n) {
     const SwitchPlace& place = kSwitchPlaces[n];
-    if (WriteSwitchParameter(place, ValuesOf(inputs, n)) != kBusOk) return WriteFailed();
+    if (WriteSwitchParameter(link, place, ValuesOf(inputs, n)) != BusResult::kOk)
+      return WriteFailed();
     observer.SetProgress(place.progressAfterParameter);
-    if (WriteSwitchPoints(place, ValuesOf(inputs, n)) != kBusOk) return WriteFailed();
+    if (WriteSwitchPoints(link, place, ValuesOf(inputs, n)) != BusResult::kOk) return WriteFailed();
     observer.SetProgress(place.progressAfterPoints);
   }
   return EngineOutcome::Success();
@@ -65,34 +70,40 @@ EngineOutcome WriteSwitchOutputs(const NormalProgramInputs& inputs, EngineObserv
 
 }  // namespace
 
-EngineOutcome ProgramFamily1(const NormalProgramInputs& inputs, Clock& clock,
+EngineOutcome ProgramFamily1(BusLink& link, const NormalProgramInputs& inputs,
                              EngineObserver& observer) {
-  if (StartProgrammerJob(kDefaultBusAddress, kJobFindSwitch) != kBusOk) return WriteFailed();
+  if (StartProgrammerJob(link, kDefaultBusAddress, kJobFindSwitch) != BusResult::kOk)
+    return WriteFailed();
   observer.SetProgress(20);
   // A programmer still busy after the last poll is written to all the same.
-  if (!WaitProgrammerReady(kDefaultBusAddress, true, clock, observer).answered()) {
+  if (!WaitProgrammerReady(link, kDefaultBusAddress, true, observer).answered()) {
     return WriteFailed();
   }
-  return WriteSwitchOutputs(inputs, observer);
+  return WriteSwitchOutputs(link, inputs, observer);
 }
 
-EngineOutcome ProgramFamily2(std::uint8_t sessionAddress, const NormalProgramInputs& inputs,
-                             EngineObserver& observer) {
+EngineOutcome ProgramFamily2(BusLink& link, std::uint8_t sessionAddress,
+                             const NormalProgramInputs& inputs, EngineObserver& observer) {
   ConfigBytes modes{};
-  if (ReadConfig(sessionAddress, kRegisterSwitchModes, modes) != kBusOk) return WriteFailed();
+  if (ReadConfig(link, sessionAddress, kRegisterSwitchModes, modes) != BusResult::kOk)
+    return WriteFailed();
   modes[0] = EncodeModeByte(inputs.switch1.selection);
   modes[1] = EncodeModeByte(inputs.switch2.selection);
-  if (WriteConfig(sessionAddress, kRegisterSwitchModes, modes) != kBusOk) return WriteFailed();
+  if (WriteConfig(link, sessionAddress, kRegisterSwitchModes, modes) != BusResult::kOk)
+    return WriteFailed();
   observer.SetProgress(10);
-  if (WriteSwitchPoints(kSwitchPlaces[0], inputs.switch1) != kBusOk) return WriteFailed();
+  if (WriteSwitchPoints(link, kSwitchPlaces[0], inputs.switch1) != BusResult::kOk)
+    return WriteFailed();
   observer.SetProgress(20);
-  if (WriteSwitchPoints(kSwitchPlaces[1], inputs.switch2) != kBusOk) return WriteFailed();
+  if (WriteSwitchPoints(link, kSwitchPlaces[1], inputs.switch2) != BusResult::kOk)
+    return WriteFailed();
   observer.SetProgress(30);
   return EngineOutcome::Success();
 }
 
-EngineOutcome ProgramFamily4(const NormalProgramInputs& inputs, EngineObserver& observer) {
-  return WriteSwitchOutputs(inputs, observer);
+EngineOutcome ProgramFamily4(BusLink& link, const NormalProgramInputs& inputs,
+                             EngineObserver& observer) {
+  return WriteSwitchOutputs(link, inputs, observer);
 }
 
 }  // namespace tarnwick

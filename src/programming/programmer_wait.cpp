@@ -4,15 +4,15 @@
 
 namespace tarnwick {
 
-ProgrammerPoll WaitProgrammerReady(std::uint8_t address, bool reportProgress, Clock& clock,
+ProgrammerPoll WaitProgrammerReady(BusLink& link, std::uint8_t address, bool reportProgress,
                                    EngineObserver& observer) {
   ProgrammerPoll poll;
   for (int read = 0; read < kMaxStatusReads; ++read) {
     ParameterBytes bytes{};
-    poll.result = ReadParameter(address, kParamStatus, bytes);
+    poll.result = ReadParameter(link, address, kParamStatus, bytes);
     if (!poll.answered()) return poll;
     poll.status = bytes[0];
-    clock.Sleep(kStatusPollPauseMs);
+    link.clock().Sleep(kStatusPollPauseMs);
     if (reportProgress) observer.AdvanceProgress(1);
     if (poll.ready()) break;
   }

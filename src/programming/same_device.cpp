@@ -13,16 +13,16 @@ bool SameModel(const DeviceIdentity& a, const DeviceIdentity& b) {
 
 }  // namespace
 
-EngineOutcome CheckSameDevice(std::uint8_t address, const DeviceIdentity& expectedIdentity,
-                              std::int32_t expectedSerial, Clock& clock) {
+EngineOutcome CheckSameDevice(BusLink& link, std::uint8_t address,
+                              const DeviceIdentity& expectedIdentity, std::int32_t expectedSerial) {
   DeviceIdentity identity;
-  if (IdentifyWithRetry(address, clock, identity) != kBusOk) {
+  if (IdentifyWithRetry(link, address, identity) != BusResult::kOk) {
     return EngineOutcome::Failure(kMsgNoAnswer);
   }
   if (!SameModel(identity, expectedIdentity)) return EngineOutcome::Failure(kMsgDeviceChanged);
 
   std::int32_t serialNumber = 0;
-  if (ReadSerialNumber(address, serialNumber) != kBusOk) {
+  if (ReadSerialNumber(link, address, serialNumber) != BusResult::kOk) {
     return EngineOutcome::Failure(kMsgNoAnswer);
   }
   if (serialNumber != expectedSerial) return EngineOutcome::Failure(kMsgDeviceChanged);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "bus/clock.h"
+#include "bus/bus_link.h"
 #include "bus/device_identity.h"
 #include "device/engine_observer.h"
 
@@ -13,7 +13,7 @@ namespace tarnwick {
 // serial number. A device that does not answer the identification is asked
 // once more after 500 ms. No answer, or a failed serial number read, gives
 // message 51; another device gives 55.
-EngineOutcome CheckSameDevice(std::uint8_t address, const DeviceIdentity& expectedIdentity,
-                              std::int32_t expectedSerial, Clock& clock);
+EngineOutcome CheckSameDevice(BusLink& link, std::uint8_t address,
+                              const DeviceIdentity& expectedIdentity, std::int32_t expectedSerial);
 
 }  // namespace tarnwick

@@ -12,21 +12,23 @@ namespace tarnwick {
 // the first failure, whose result they return.
 
 inline BusResult WriteCoefficients(
-    std::uint8_t address, std::initializer_list<std::pair<std::uint8_t, float>> coefficients) {
+    BusLink& link, std::uint8_t address,
+    std::initializer_list<std::pair<std::uint8_t, float>> coefficients) {
   for (const auto& [number, value] : coefficients) {
-    const BusResult result = WriteCoefficient(address, number, value);
-    if (result != kBusOk) return result;
+    const BusResult result = WriteCoefficient(link, address, number, value);
+    if (result != BusResult::kOk) return result;
   }
-  return kBusOk;
+  return BusResult::kOk;
 }
 
 inline BusResult WriteParameters(
-    std::uint8_t address, std::initializer_list<std::pair<std::uint8_t, ParameterBytes>> blocks) {
+    BusLink& link, std::uint8_t address,
+    std::initializer_list<std::pair<std::uint8_t, ParameterBytes>> blocks) {
   for (const auto& [index, bytes] : blocks) {
-    const BusResult result = WriteParameter(address, index, bytes);
-    if (result != kBusOk) return result;
+    const BusResult result = WriteParameter(link, address, index, bytes);
+    if (result != BusResult::kOk) return result;
   }
-  return kBusOk;
+  return BusResult::kOk;
 }
 
 }  // namespace tarnwick

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "device/pressure_units.h"
 #include "settings/settings_store.h"
-#include "view/units.h"
 
 namespace tarnwick {
 

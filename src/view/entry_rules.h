@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "view/units.h"
+#include "device/pressure_units.h"
 
 namespace tarnwick {
 

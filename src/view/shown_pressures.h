@@ -5,7 +5,7 @@
 #include <string>
 
 #include "device/device_readout.h"
-#include "view/units.h"
+#include "device/pressure_units.h"
 
 namespace tarnwick {
 

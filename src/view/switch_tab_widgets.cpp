@@ -5,28 +5,28 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "ui/widgets.h"
+
 namespace tarnwick {
 namespace {
 
+// The two tabs carry the same names but for their prefix, SW1 or SW2.
 class TabFinder {
  public:
-  TabFinder(QWidget& form, int number) : form_(form), prefix_(QStringLiteral("SW%1").arg(number)) {}
+  TabFinder(const QWidget& form, int number)
+      : form_(form), prefix_(QStringLiteral("SW%1").arg(number)) {}
 
   template <typename T>
   T* Get(const QString& name) const {
-    T* widget = form_.findChild<T*>(prefix_ + name);
-    Q_ASSERT_X(widget, "FindSwitchTab", qPrintable(prefix_ + name));
-    return widget;
+    return FindWidget<T>(form_, prefix_ + name);
   }
 
  private:
-  QWidget& form_;
+  const QWidget& form_;
   QString prefix_;
 };
 
-}  // namespace
-
-SwitchTabWidgets FindSwitchTab(QWidget& form, int number) {
+SwitchTabWidgets FindSwitchTab(const QWidget& form, int number) {
   const TabFinder find(form, number);
   SwitchTabWidgets w;
   w.tab = find.Get<QWidget>("TabSheet");
@@ -73,8 +73,10 @@ SwitchTabWidgets FindSwitchTab(QWidget& form, int number) {
   return w;
 }
 
-void SetVisible(const QList<QWidget*>& widgets, bool visible) {
-  for (QWidget* widget : widgets) widget->setVisible(visible);
+}  // namespace
+
+SwitchTabs FindSwitchTabs(const QWidget& form) {
+  return {FindSwitchTab(form, 1), FindSwitchTab(form, 2)};
 }
 
 }  // namespace tarnwick

@@ -45,9 +45,10 @@ struct SwitchTabWidgets {
   QList<QWidget*> delayGroup;
 };
 
-// `number` is 1 or 2.
-SwitchTabWidgets FindSwitchTab(QWidget& form, int number);
+// Both switch tabs; index 0 is switch 1.
+using SwitchTabs = std::array<SwitchTabWidgets, 2>;
 
-void SetVisible(const QList<QWidget*>& widgets, bool visible);
+// The tabs' widgets below `form`.
+SwitchTabs FindSwitchTabs(const QWidget& form);
 
 }  // namespace tarnwick

@@ -1,4 +1,4 @@
-#include "app/svg_pictures.h"
+#include "ui/svg_pictures.h"
 
 #include <gtest/gtest.h>
 

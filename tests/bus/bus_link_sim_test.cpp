@@ -27,7 +27,7 @@ constexpr double kTimedOutMicros = 1000 + kTimeoutMicros;
 class SimLinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(sim.OpenLink(), kBusOk);
+    ASSERT_EQ(sim.OpenLink(), BusResult::kOk);
     sim.ClearRecords();
   }
   double ElapsedSince(microseconds start) const {
@@ -56,7 +56,7 @@ TEST_P(ResultTableTest, ExchangeGivesTheResultAfterItsWaits) {
   sim.factory.SetPortFaults(SimEnvironment::kSimCom, GetParam().port);
   std::array<std::uint8_t, 16> buffer{2, kFnReadCoefficient, 81};
   const microseconds start = sim.clock.Now();
-  EXPECT_EQ(BusTransfer(buffer, 3, 6), GetParam().expected);
+  EXPECT_EQ(sim.link.Transfer(buffer, 3, 6), GetParam().expected);
   EXPECT_EQ(sim.clock.Sleeps(), GetParam().sleeps);
   EXPECT_NEAR(ElapsedSince(start), GetParam().elapsedMicros, 1.0);
 }
@@ -66,36 +66,69 @@ TEST_P(ResultTableTest, ExchangeGivesTheResultAfterItsWaits) {
 INSTANTIATE_TEST_SUITE_P(
     AllRows, ResultTableTest,
     ::testing::Values(
-        ResultRow{"Success", {}, {}, kBusOk, {1}, kAnsweredMicros},
+        ResultRow{"Success", {}, {}, BusResult::kOk, {1}, kAnsweredMicros},
+        ResultRow{"PortNotPrepared",
+                  {},
+                  {.prepareFails = true},
+                  BusResult::kNotPrepared,
+                  {500},
+                  kTimeoutMicros},
+        ResultRow{"ShortWrite",
+                  {},
+                  {.writeAccepts = 4},
+                  BusResult::kWriteFailed,
+                  {1, 500},
+                  kTimedOutMicros},
+        ResultRow{"ReadFails",
+                  {},
+                  {.readFails = true},
+                  BusResult::kReadFailed,
+                  {1, 500},
+                  kTimedOutMicros},
         ResultRow{
-            "PortNotPrepared", {}, {.prepareFails = true}, kBusNotPrepared, {500}, kTimeoutMicros},
-        ResultRow{
-            "ShortWrite", {}, {.writeAccepts = 4}, kBusWriteFailed, {1, 500}, kTimedOutMicros},
-        ResultRow{"ReadFails", {}, {.readFails = true}, kBusReadFailed, {1, 500}, kTimedOutMicros},
-        ResultRow{"SilentStation", {.silent = true}, {}, kBusNoAnswer, {1}, kTimedOutMicros},
-        ResultRow{"WrongCrc", {.corruptCrc = true}, {}, kBusBadReply, {1}, kAnsweredMicros},
+            "SilentStation", {.silent = true}, {}, BusResult::kNoAnswer, {1}, kTimedOutMicros},
+        ResultRow{"WrongCrc", {.corruptCrc = true}, {}, BusResult::kBadReply, {1}, kAnsweredMicros},
         ResultRow{"GarbageAheadOfTheReply",
                   {.garbageBefore = {0x00, 0xFF}},
                   {},
-                  kBusBadReply,
+                  BusResult::kBadReply,
                   {1},
                   kAnsweredMicros},
         // Address, function and CRC: one byte short of the smallest reply.
-        ResultRow{"FourByteReply", {.shortReplyBy = 4}, {}, kBusBadReply, {1}, kTimedOutMicros},
-        // CRC-valid but without the fields the command decodes.
         ResultRow{
-            "FiveByteNormalReply", {.shortReplyBy = 3}, {}, kBusBadReply, {1}, kTimedOutMicros},
-        ResultRow{"OneByteShort", {.shortReplyBy = 1}, {}, kBusBadReply, {1}, kTimedOutMicros},
-        ResultRow{"Exception1", {.exception = 1}, {}, kBusExceptionFunction, {1}, kTimedOutMicros},
-        ResultRow{"Exception2", {.exception = 2}, {}, kBusExceptionAddress, {1}, kTimedOutMicros},
-        ResultRow{"Exception3", {.exception = 3}, {}, kBusExceptionValue, {1}, kTimedOutMicros},
-        ResultRow{"Exception32", {.exception = 32}, {}, kBusExceptionDevice, {1}, kTimedOutMicros},
-        ResultRow{"UnknownException7", {.exception = 7}, {}, kBusBadReply, {1}, kTimedOutMicros}),
+            "FourByteReply", {.shortReplyBy = 4}, {}, BusResult::kBadReply, {1}, kTimedOutMicros},
+        // CRC-valid but without the fields the command decodes.
+        ResultRow{"FiveByteNormalReply",
+                  {.shortReplyBy = 3},
+                  {},
+                  BusResult::kBadReply,
+                  {1},
+                  kTimedOutMicros},
+        ResultRow{
+            "OneByteShort", {.shortReplyBy = 1}, {}, BusResult::kBadReply, {1}, kTimedOutMicros},
+        ResultRow{"Exception1",
+                  {.exception = 1},
+                  {},
+                  BusResult::kExceptionFunction,
+                  {1},
+                  kTimedOutMicros},
+        ResultRow{
+            "Exception2", {.exception = 2}, {}, BusResult::kExceptionAddress, {1}, kTimedOutMicros},
+        ResultRow{
+            "Exception3", {.exception = 3}, {}, BusResult::kExceptionValue, {1}, kTimedOutMicros},
+        ResultRow{"Exception32",
+                  {.exception = 32},
+                  {},
+                  BusResult::kExceptionDevice,
+                  {1},
+                  kTimedOutMicros},
+        ResultRow{
+            "UnknownException7", {.exception = 7}, {}, BusResult::kBadReply, {1}, kTimedOutMicros}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SimLinkTest, BroadcastIsSentThenTheLineRestsWithoutAReadAndNobodyActs) {
   const microseconds start = sim.clock.Now();
-  EXPECT_EQ(WriteCoefficient(0, 72, 1.5f), kBusBroadcastSent);
+  EXPECT_EQ(WriteCoefficient(sim.link, 0, 72, 1.5f), BusResult::kBroadcastSent);
   EXPECT_EQ(sim.clock.Sleeps(), (std::vector<int>{1, 500}));
   EXPECT_NEAR(ElapsedSince(start), kTimedOutMicros, 1.0) << "a read would add its own time-out";
   EXPECT_EQ(sim.bus.LoggedFrames(),
@@ -104,15 +137,16 @@ TEST_F(SimLinkTest, BroadcastIsSentThenTheLineRestsWithoutAReadAndNobodyActs) {
 }
 
 TEST_F(SimLinkTest, AReplyTooLateForItsExchangeIsPurgedByTheNext) {
-  BusClose();
+  sim.link.Close();
   sim.factory.SetTiming({.turnaround = std::chrono::milliseconds(600)});
-  ASSERT_EQ(sim.OpenLink(), kBusOk);
+  ASSERT_EQ(sim.OpenLink(), BusResult::kOk);
   DeviceIdentity id;
-  EXPECT_EQ(Identify(1, id), kBusNoAnswer);
+  EXPECT_EQ(Identify(sim.link, 1, id), BusResult::kNoAnswer);
 
   sim.clock.Advance(std::chrono::seconds(1));
   std::array<std::uint8_t, 14> buffer{1, kFnIdentify};
-  EXPECT_EQ(BusTransfer(buffer, 2, 8), kBusNoAnswer) << "the old reply did not reach this read";
+  EXPECT_EQ(sim.link.Transfer(buffer, 2, 8), BusResult::kNoAnswer)
+      << "the old reply did not reach this read";
   EXPECT_EQ(buffer[2], 0x34) << "the echo of this request, not bytes of the old reply";
 }
 
@@ -125,26 +159,26 @@ TEST_F(SimLinkTest, EveryCommandPutsItsFrameOnTheBusAndDecodesItsReplyButNotAFai
   std::uint8_t status = 0xFF;
   ConfigBytes r{};
   ParameterBytes d{};
-  ASSERT_EQ(ReadCoefficient(1, 93, value), kBusOk);
+  ASSERT_EQ(ReadCoefficient(sim.link, 1, 93, value), BusResult::kOk);
   EXPECT_EQ(value, 10.0f);
-  ASSERT_EQ(WriteCoefficient(1, 72, 2.5f), kBusOk);
-  ASSERT_EQ(Identify(1, id), kBusOk);
+  ASSERT_EQ(WriteCoefficient(sim.link, 1, 72, 2.5f), BusResult::kOk);
+  ASSERT_EQ(Identify(sim.link, 1, id), BusResult::kOk);
   EXPECT_EQ(id, (DeviceIdentity{12, 1, 5, 12, 0, 0}));
-  ASSERT_EQ(IdentifyWithCode(1, id), kBusOk);
-  ASSERT_EQ(SetBusAddress(1, 0, reported), kBusOk);
+  ASSERT_EQ(IdentifyWithCode(sim.link, 1, id), BusResult::kOk);
+  ASSERT_EQ(SetBusAddress(sim.link, 1, 0, reported), BusResult::kOk);
   EXPECT_EQ(reported, 1);
-  ASSERT_EQ(ReadSerialNumber(1, serial), kBusOk);
+  ASSERT_EQ(ReadSerialNumber(sim.link, 1, serial), BusResult::kOk);
   EXPECT_EQ(serial, 310042);
-  ASSERT_EQ(ReadChannel(1, 1, value, status), kBusOk);
+  ASSERT_EQ(ReadChannel(sim.link, 1, 1, value, status), BusResult::kOk);
   EXPECT_EQ(value, 4.2f);
   EXPECT_EQ(status, 0);
-  ASSERT_EQ(ReadConfig(2, 18, r), kBusOk);
+  ASSERT_EQ(ReadConfig(sim.link, 2, 18, r), BusResult::kOk);
   EXPECT_EQ(r[1], 0x19);
-  ASSERT_EQ(WriteConfig(2, 18, {0x29, 0x01, 0, 0, 0}), kBusOk);
-  ASSERT_EQ(ReadParameter(1, 9, d), kBusOk);
+  ASSERT_EQ(WriteConfig(sim.link, 2, 18, {0x29, 0x01, 0, 0, 0}), BusResult::kOk);
+  ASSERT_EQ(ReadParameter(sim.link, 1, 9, d), BusResult::kOk);
   EXPECT_EQ(d, (ParameterBytes{1, 25, 50, 0}));
-  ASSERT_EQ(WriteParameter(1, 10, {4, 1, 2, 0}), kBusOk);
-  ASSERT_EQ(StartProgrammerJob(1, 2), kBusOk);
+  ASSERT_EQ(WriteParameter(sim.link, 1, 10, {4, 1, 2, 0}), BusResult::kOk);
+  ASSERT_EQ(StartProgrammerJob(sim.link, 1, 2), BusResult::kOk);
 
   const std::vector<RequestFrame> expected{
       {1, kFnReadCoefficient, {93}},
@@ -166,32 +200,32 @@ TEST_F(SimLinkTest, EveryCommandPutsItsFrameOnTheBusAndDecodesItsReplyButNotAFai
   programmer.SetFaults({.silent = true});
   status = 0x88;  // not the 0 a cleared status byte would leave
   const auto before = std::tuple(value, id, reported, serial, status, r, d);
-  EXPECT_EQ(ReadCoefficient(1, 72, value), kBusNoAnswer);
-  EXPECT_EQ(Identify(1, id), kBusNoAnswer);
-  EXPECT_EQ(IdentifyWithCode(1, id), kBusNoAnswer);
-  EXPECT_EQ(SetBusAddress(1, 0, reported), kBusNoAnswer);
-  EXPECT_EQ(ReadSerialNumber(1, serial), kBusNoAnswer);
-  EXPECT_EQ(ReadChannel(1, 1, value, status), kBusNoAnswer);
-  EXPECT_EQ(ReadParameter(1, 9, d), kBusNoAnswer);
+  EXPECT_EQ(ReadCoefficient(sim.link, 1, 72, value), BusResult::kNoAnswer);
+  EXPECT_EQ(Identify(sim.link, 1, id), BusResult::kNoAnswer);
+  EXPECT_EQ(IdentifyWithCode(sim.link, 1, id), BusResult::kNoAnswer);
+  EXPECT_EQ(SetBusAddress(sim.link, 1, 0, reported), BusResult::kNoAnswer);
+  EXPECT_EQ(ReadSerialNumber(sim.link, 1, serial), BusResult::kNoAnswer);
+  EXPECT_EQ(ReadChannel(sim.link, 1, 1, value, status), BusResult::kNoAnswer);
+  EXPECT_EQ(ReadParameter(sim.link, 1, 9, d), BusResult::kNoAnswer);
   // Family 2 has no register 11: an exception, which is a failure too.
-  EXPECT_EQ(ReadConfig(2, 11, r), kBusExceptionAddress);
+  EXPECT_EQ(ReadConfig(sim.link, 2, 11, r), BusResult::kExceptionAddress);
   EXPECT_TRUE(std::tuple(value, id, reported, serial, status, r, d) == before);
 
   // A reply one byte short of its command's length is malformed, whatever it carries.
   programmer.SetFaults({.shortReplyBy = 1});
   device.SetFaults({.shortReplyBy = 1});
-  EXPECT_EQ(ReadCoefficient(1, 72, value), kBusBadReply);
-  EXPECT_EQ(WriteCoefficient(1, 72, 2.5f), kBusBadReply);
-  EXPECT_EQ(Identify(1, id), kBusBadReply);
-  EXPECT_EQ(IdentifyWithCode(1, id), kBusBadReply);
-  EXPECT_EQ(SetBusAddress(1, 0, reported), kBusBadReply);
-  EXPECT_EQ(ReadSerialNumber(1, serial), kBusBadReply);
-  EXPECT_EQ(ReadChannel(1, 1, value, status), kBusBadReply);
-  EXPECT_EQ(ReadConfig(2, 18, r), kBusBadReply);
-  EXPECT_EQ(WriteConfig(2, 18, {0x29, 0x01, 0, 0, 0}), kBusBadReply);
-  EXPECT_EQ(ReadParameter(1, 9, d), kBusBadReply);
-  EXPECT_EQ(WriteParameter(1, 10, {4, 1, 2, 0}), kBusBadReply);
-  EXPECT_EQ(StartProgrammerJob(1, 2), kBusBadReply);
+  EXPECT_EQ(ReadCoefficient(sim.link, 1, 72, value), BusResult::kBadReply);
+  EXPECT_EQ(WriteCoefficient(sim.link, 1, 72, 2.5f), BusResult::kBadReply);
+  EXPECT_EQ(Identify(sim.link, 1, id), BusResult::kBadReply);
+  EXPECT_EQ(IdentifyWithCode(sim.link, 1, id), BusResult::kBadReply);
+  EXPECT_EQ(SetBusAddress(sim.link, 1, 0, reported), BusResult::kBadReply);
+  EXPECT_EQ(ReadSerialNumber(sim.link, 1, serial), BusResult::kBadReply);
+  EXPECT_EQ(ReadChannel(sim.link, 1, 1, value, status), BusResult::kBadReply);
+  EXPECT_EQ(ReadConfig(sim.link, 2, 18, r), BusResult::kBadReply);
+  EXPECT_EQ(WriteConfig(sim.link, 2, 18, {0x29, 0x01, 0, 0, 0}), BusResult::kBadReply);
+  EXPECT_EQ(ReadParameter(sim.link, 1, 9, d), BusResult::kBadReply);
+  EXPECT_EQ(WriteParameter(sim.link, 1, 10, {4, 1, 2, 0}), BusResult::kBadReply);
+  EXPECT_EQ(StartProgrammerJob(sim.link, 1, 2), BusResult::kBadReply);
   EXPECT_TRUE(std::tuple(value, id, reported, serial, status, r, d) == before);
 }
 

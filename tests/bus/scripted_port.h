@@ -32,32 +32,36 @@ class ScriptedPort final : public SerialPort {
  public:
   explicit ScriptedPort(PortScript& script) : script_(script) {}
 
-  bool SetLineSettings(std::uint32_t) override { return !script_.lineSettingsFail; }
-  bool RaiseDtr() override { return !script_.dtrFails; }
-  bool SetTimeouts(int readTotalMs, int writeTotalMs) override {
+  PortStatus SetLineSettings(std::uint32_t) override { return Unless(script_.lineSettingsFail); }
+  PortStatus RaiseDtr() override { return Unless(script_.dtrFails); }
+  PortStatus SetTimeouts(int readTotalMs, int writeTotalMs) override {
     script_.lastReadTimeout = readTotalMs;
     script_.lastWriteTimeout = writeTotalMs;
-    return !script_.timeoutsFail;
+    return Unless(script_.timeoutsFail);
   }
-  bool ClearErrors() override { return true; }
-  bool PurgeBuffers() override { return true; }
-  long Write(const std::uint8_t* data, std::size_t count) override {
+  PortStatus ClearErrors() override { return PortStatus::Ok(); }
+  PortStatus PurgeBuffers() override { return PortStatus::Ok(); }
+  PortTransfer Write(const std::uint8_t* data, std::size_t count) override {
     script_.written.emplace_back(data, data + count);
-    return static_cast<long>(count);
+    return {count, PortStatus::Ok()};
   }
-  long Read(std::uint8_t* data, std::size_t count) override {
+  PortTransfer Read(std::uint8_t* data, std::size_t count) override {
     std::vector<std::uint8_t> line = script_.written.back();
     line.insert(line.end(), script_.reply.begin(), script_.reply.end());
     const std::size_t n = std::min(count, line.size());
     std::copy_n(line.begin(), n, data);
-    return static_cast<long>(n);
+    return {n, PortStatus::Ok()};
   }
-  bool Close() override {
+  PortStatus Close() override {
     ++script_.closes;
-    return !script_.closeFails;
+    return Unless(script_.closeFails);
   }
 
  private:
+  static PortStatus Unless(bool fails) {
+    return fails ? PortStatus::Failed(PortError::kSettings, "scripted failure") : PortStatus::Ok();
+  }
+
   PortScript& script_;
 };
 
@@ -65,10 +69,10 @@ class ScriptedPortFactory final : public SerialPortFactory {
  public:
   explicit ScriptedPortFactory(PortScript& script) : script_(script) {}
 
-  std::unique_ptr<SerialPort> Open(int, PortError& error) override {
+  std::unique_ptr<SerialPort> Open(int, PortStatus& status) override {
     ++script_.opens;
     if (script_.openFails) {
-      error = script_.openError;
+      status = PortStatus::Failed(script_.openError, "scripted failure");
       return nullptr;
     }
     return std::make_unique<ScriptedPort>(script_);

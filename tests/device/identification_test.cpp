@@ -59,14 +59,14 @@ class HookedClock final : public Clock {
 class Identification : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(sim.OpenLink(), kBusOk);
+    ASSERT_EQ(sim.OpenLink(), BusResult::kOk);
     sim.ClearRecords();
   }
 
-  EngineOutcome Identify(std::uint8_t address, Clock& clock) {
-    return IdentifyDevice(address, clock, identity, family);
+  EngineOutcome Identify(BusLink& link, std::uint8_t address) {
+    return IdentifyDevice(link, address, identity, family);
   }
-  EngineOutcome Identify(std::uint8_t address) { return Identify(address, sim.clock); }
+  EngineOutcome Identify(std::uint8_t address) { return Identify(sim.link, address); }
 
   SimEnvironment sim;
   DeviceIdentity identity;
@@ -84,9 +84,16 @@ TEST_F(Identification, SupportedDeviceAnswersTheFirstRequest) {
 
 TEST_F(Identification, DeviceAnsweringOnlyTheSecondRequestIsAccepted) {
   Family2Station& station = sim.bus.Add<Family2Station>(std::uint8_t{250});
+  // The station wakes up during the pause before the second attempt.
+  HookedClock clock(sim.clock, [&](int milliseconds) {
+    if (milliseconds == kIdentifyRetryPauseMs) station.ClearFaults();
+  });
+  sim.link.Close();
+  BusLink hooked(sim.factory, clock);
+  ASSERT_EQ(hooked.Open(SimEnvironment::kSimCom, 0, kBusBaudRate), BusResult::kOk);
   station.SetFaults({.silent = true});
-  HookedClock clock(sim.clock, [&](int) { station.ClearFaults(); });
-  EXPECT_TRUE(Identify(250, clock).succeeded());
+  sim.ClearRecords();
+  EXPECT_TRUE(Identify(hooked, 250).succeeded());
   EXPECT_EQ(family, kFamilySwitchDevice);
   EXPECT_EQ(sim.bus.LoggedFrames(), (std::vector{IdentifyRequest(250), IdentifyRequest(250)}));
   EXPECT_EQ(EngineWaits(sim.clock), std::vector{500});

@@ -44,7 +44,7 @@ std::vector<RequestFrame> WholeRead(std::uint8_t a, int polls) {
 class ReadOutFamily1Test : public SimFamily1Test {
  protected:
   ReadoutResult Read(std::uint8_t address = 250, bool factoryMode = false) {
-    return ReadOutFamily1(address, identity, factoryMode, sim.clock, observer);
+    return ReadOutFamily1(sim.link, address, identity, factoryMode, observer);
   }
   // Replaces the station by a programmer whose status polls follow `statuses`.
   void ScriptStatuses(std::vector<std::uint8_t> statuses) {

@@ -14,7 +14,7 @@ using enum SwitchContact;
 
 class ReadOutFamily24Test : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(sim.OpenLink(), kBusOk); }
+  void SetUp() override { ASSERT_EQ(sim.OpenLink(), BusResult::kOk); }
 
   template <typename Station>
   Station& AddStation(std::uint8_t address) {
@@ -31,7 +31,7 @@ TEST_F(ReadOutFamily24Test, SwitchDeviceIsReadAt250WhateverTheSessionAddress) {
   Family2Station& station = AddStation<Family2Station>(5);
   station.Stored().registers[18] = {0x28, 0x19, 0, 0, 0};
 
-  const ReadoutResult result = ReadOutFamily2(station.Identity(), observer);
+  const ReadoutResult result = ReadOutFamily2(sim.link, station.Identity(), observer);
   ASSERT_TRUE(result.succeeded());
   EXPECT_EQ(
       sim.bus.LoggedFrames(),
@@ -58,7 +58,7 @@ TEST_F(ReadOutFamily24Test, LevelDeviceSplitsItsReadsBetween250AndTheSessionAddr
   station.Stored().parameters[9] = {2, 255, 10, 0};
   station.Stored().registers[11] = {2, 0, 0, 0, 0};
 
-  const ReadoutResult result = ReadOutFamily4(5, station.Identity(), observer);
+  const ReadoutResult result = ReadOutFamily4(sim.link, 5, station.Identity(), observer);
   ASSERT_TRUE(result.succeeded());
   EXPECT_EQ(
       sim.bus.LoggedFrames(),
@@ -83,7 +83,7 @@ TEST_F(ReadOutFamily24Test, LevelDeviceSplitsItsReadsBetween250AndTheSessionAddr
 TEST_F(ReadOutFamily24Test, AFailedCommandEndsEitherReadOutWithMessage60) {
   Family2Station& switchDevice = AddStation<Family2Station>(250);
   switchDevice.SetFaults({.exception = std::uint8_t{32}, .onlyFunction = 69});
-  ReadoutResult result = ReadOutFamily2(switchDevice.Identity(), observer);
+  ReadoutResult result = ReadOutFamily2(sim.link, switchDevice.Identity(), observer);
   EXPECT_EQ(result.outcome.message, kMsgReadFailed);
   EXPECT_FALSE(result.readout);
   EXPECT_EQ(sim.bus.LoggedFrames().back(), ReadSerialNumberRequest(250));
@@ -92,18 +92,18 @@ TEST_F(ReadOutFamily24Test, AFailedCommandEndsEitherReadOutWithMessage60) {
   sim.bus.RemoveAll();
   Family4Station& levelDevice = AddStation<Family4Station>(250);
   levelDevice.SetFaults({.silent = true, .onlyFunction = 100});
-  result = ReadOutFamily4(250, levelDevice.Identity(), observer);
+  result = ReadOutFamily4(sim.link, 250, levelDevice.Identity(), observer);
   EXPECT_EQ(result.outcome.message, kMsgReadFailed);
   EXPECT_EQ(sim.bus.LoggedFrames().back(), ReadConfigRequest(250, 11));
 }
 
 TEST_F(ReadOutFamily24Test, DispatchFollowsTheFamilyAndSendsNothingForNone) {
   Family4Station& station = AddStation<Family4Station>(250);
-  ReadoutResult result = ReadOutDevice(0, 250, station.Identity(), false, sim.clock, observer);
+  ReadoutResult result = ReadOutDevice(sim.link, 0, 250, station.Identity(), false, observer);
   EXPECT_EQ(result.outcome.message, kMsgNotSupported);
   EXPECT_TRUE(sim.bus.LoggedFrames().empty());
 
-  result = ReadOutDevice(4, 250, station.Identity(), false, sim.clock, observer);
+  result = ReadOutDevice(sim.link, 4, 250, station.Identity(), false, observer);
   ASSERT_TRUE(result.succeeded());
   EXPECT_EQ(result.readout->family, 4);
 }

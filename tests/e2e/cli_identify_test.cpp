@@ -38,8 +38,8 @@ TEST_F(CliIdentify, FailuresSayWhatWentWrongWithThePortOrTheReply) {
   SimProcess garbage(kSimProgram, {"--instant", "--fault", "garbage"});
   SimProcess exception(kSimProgram, {"--instant", "--fault", "exception:3"});
   SimProcess held(kSimProgram, {"--instant"});
-  PortError error = PortError::kIo;
-  const auto holder = factory.Open(held.com(), error);
+  PortStatus status;
+  const auto holder = factory.Open(held.com(), status);
   ASSERT_NE(holder, nullptr);
   const std::string missingDevice = (ports.root() / "ttyUSB9").string();
   std::filesystem::create_symlink(ports.root() / "gone", ports.ports() / "COM201");
@@ -57,19 +57,20 @@ TEST_F(CliIdentify, FailuresSayWhatWentWrongWithThePortOrTheReply) {
            " answered with a malformed reply (wrong checksum, too short, or garbage)\n";
   };
   const std::pair<BusResult, std::string> expected[] = {
-      {kBusNoAnswer, "no answer from address 7 on " + silent.portName() + "\n"},
-      {kBusBadReply, malformed(badCrc)},
-      {kBusBadReply, malformed(garbage)},
-      {kBusExceptionValue, "the device at address 250 on " + exception.portName() +
-                               " answered with exception code 3\n"},
-      {kBusOpenFailed, held.portName() + " is in use by another program\n"},
-      {kBusOpenFailed, "COM200 does not exist"},
-      {kBusOpenFailed, "COM201 does not exist (the link COM201 points at a missing device)\n"},
-      {kBusOpenFailed, missingDevice + " does not exist"},
+      {BusResult::kNoAnswer, "no answer from address 7 on " + silent.portName() + "\n"},
+      {BusResult::kBadReply, malformed(badCrc)},
+      {BusResult::kBadReply, malformed(garbage)},
+      {BusResult::kExceptionValue, "the device at address 250 on " + exception.portName() +
+                                       " answered with exception code 3\n"},
+      {BusResult::kOpenFailed, held.portName() + " is in use by another program\n"},
+      {BusResult::kOpenFailed, "COM200 does not exist"},
+      {BusResult::kOpenFailed,
+       "COM201 does not exist (the link COM201 points at a missing device)\n"},
+      {BusResult::kOpenFailed, missingDevice + " does not exist"},
   };
   for (std::size_t i = 0; i < runs.size(); ++i) {
     EXPECT_EQ(runs[i].exitStatus, 1);
-    EXPECT_EQ(json::parse(runs[i].out, nullptr, false)["result"], expected[i].first);
+    EXPECT_EQ(json::parse(runs[i].out, nullptr, false)["result"], BusResultCode(expected[i].first));
     EXPECT_TRUE(runs[i].err.starts_with("tarnwick-cli: " + expected[i].second)) << runs[i].err;
   }
 }

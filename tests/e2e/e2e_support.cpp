@@ -130,10 +130,6 @@ void ExpectIncludes(const nlohmann::json& actual, const nlohmann::json& expected
   }
 }
 
-E2eTest::E2eTest() { TheBusLink().Attach(&factory, &pauses); }
-
-E2eTest::~E2eTest() { TheBusLink().Detach(); }
-
 std::string E2eTest::WriteFile(const std::string& name, const std::string& content) const {
   const std::string path = (ports.root() / name).string();
   std::ofstream(path, std::ios::binary) << content;

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "bus/bus_link.h"
-#include "bus/posix_serial_port.h"
 #include "bus/virtual_clock.h"
+#include "ports/com_port_factory.h"
 #include "ports/port_table.h"
 #include "serial/private_ports_directory.h"
 #include "support/sim_process.h"
@@ -76,16 +76,14 @@ void ExpectIncludes(const nlohmann::json& actual, const nlohmann::json& expected
 // write time-outs belong to the backend and run in real time.
 class E2eTest : public ::testing::Test {
  protected:
-  E2eTest();
-  ~E2eTest() override;
-
   // Writes a file into the test's own directory and gives its path.
   std::string WriteFile(const std::string& name, const std::string& content) const;
 
   PrivatePortsDirectory ports;
   LinuxPortTable table;
-  PosixSerialPortFactory factory{table};
+  ComPortFactory factory{table};
   VirtualClock pauses;
+  BusLink link{factory, pauses};
 };
 
 using Millis = std::chrono::duration<double, std::milli>;

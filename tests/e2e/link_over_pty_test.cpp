@@ -18,17 +18,17 @@ const Millis kIdentifyWireTime{14 * 10 * 1000.0 / 9600 + 2.0};
 class LinkOverPty : public E2eTest {
  protected:
   BusResult Open(const SimProcess& sim, int readTimeoutMs = kDefaultReadTimeoutMs) {
-    return BusOpen(sim.com(), readTimeoutMs, 9600);
+    return link.Open(sim.com(), readTimeoutMs, kBusBaudRate);
   }
 };
 
 TEST_F(LinkOverPty, SilentStationGivesNoAnswerAfterTheReadTimeout) {
   SimProcess sim(kSimProgram, {"--fault", "silent"});
-  ASSERT_EQ(Open(sim), kBusOk);
+  ASSERT_EQ(Open(sim), BusResult::kOk);
   DeviceIdentity identity;
-  BusResult result = kBusOk;
-  const Millis took = Timed([&] { result = Identify(250, identity); });
-  EXPECT_EQ(result, kBusNoAnswer);
+  BusResult result = BusResult::kOk;
+  const Millis took = Timed([&] { result = Identify(link, 250, identity); });
+  EXPECT_EQ(result, BusResult::kNoAnswer);
   EXPECT_GE(took, Millis(400));
   EXPECT_LE(took, Millis(2000));
 }
@@ -37,9 +37,9 @@ TEST_F(LinkOverPty, SimulatorGoingAwayEndsAPendingReadAtOnce) {
   constexpr int kLongTimeoutMs = 5000;
   // Silent to coefficient reads only, so the read below waits for a reply.
   SimProcess sim(kSimProgram, {"--fault", "silent", "--fault", "only-function:30"});
-  ASSERT_EQ(Open(sim, kLongTimeoutMs), kBusOk);
+  ASSERT_EQ(Open(sim, kLongTimeoutMs), BusResult::kOk);
   DeviceIdentity identity;
-  ASSERT_EQ(Identify(250, identity), kBusOk);
+  ASSERT_EQ(Identify(link, 250, identity), BusResult::kOk);
 
   std::atomic<bool> requestSent = false;
   SetBusFrameLogger([&](FrameDirection direction, std::span<const std::uint8_t>) {
@@ -52,25 +52,25 @@ TEST_F(LinkOverPty, SimulatorGoingAwayEndsAPendingReadAtOnce) {
     sim.Stop();
   });
   float value = 0;
-  BusResult result = kBusOk;
-  const Millis took = Timed([&] { result = ReadCoefficient(250, 72, value); });
+  BusResult result = BusResult::kOk;
+  const Millis took = Timed([&] { result = ReadCoefficient(link, 250, 72, value); });
   closer.join();
   SetBusFrameLogger(nullptr);
 
-  EXPECT_EQ(result, kBusNoAnswer) << "only the echo arrived";
+  EXPECT_EQ(result, BusResult::kNoAnswer) << "only the echo arrived";
   EXPECT_LT(took, Millis(kLongTimeoutMs / 2));
-  BusClose();
+  link.Close();
 }
 
 // The simulator never sends a byte before its time, so this bound is firm.
 TEST_F(LinkOverPty, RealByteTimingPacesTheLine) {
   SimProcess sim(kSimProgram, {});
-  ASSERT_EQ(Open(sim), kBusOk);
+  ASSERT_EQ(Open(sim), BusResult::kOk);
   DeviceIdentity identity;
-  BusResult result = kBusOk;
-  EXPECT_GE(Timed([&] { result = Identify(250, identity); }), kIdentifyWireTime);
-  EXPECT_EQ(result, kBusOk);
-  BusClose();
+  BusResult result = BusResult::kOk;
+  EXPECT_GE(Timed([&] { result = Identify(link, 250, identity); }), kIdentifyWireTime);
+  EXPECT_EQ(result, BusResult::kOk);
+  link.Close();
 }
 
 }  // namespace

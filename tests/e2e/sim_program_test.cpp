@@ -45,9 +45,9 @@ TEST_F(SimProgram, ProgrammedValuesSurviveAKilledSimulator) {
   };
   {
     SimProcess sim(kSimProgram, {"--instant", "--family", "2", "--state", state.string()});
-    ASSERT_EQ(BusOpen(sim.com(), kDefaultReadTimeoutMs, 9600), kBusOk);
-    ASSERT_EQ(WriteCoefficient(250, 72, 11.5f), kBusOk);
-    ASSERT_EQ(BusClose(), kBusOk);
+    ASSERT_EQ(link.Open(sim.com(), kDefaultReadTimeoutMs, kBusBaudRate), BusResult::kOk);
+    ASSERT_EQ(WriteCoefficient(link, 250, 72, 11.5f), BusResult::kOk);
+    ASSERT_EQ(link.Close(), BusResult::kOk);
     for (int i = 0; i < 200 && savedHighPoint() != 11.5; ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -56,14 +56,14 @@ TEST_F(SimProgram, ProgrammedValuesSurviveAKilledSimulator) {
   }
   // The link of the killed simulator is left behind and taken over.
   SimProcess restarted(kSimProgram, {"--instant", "--state", state.string()});
-  ASSERT_EQ(BusOpen(restarted.com(), kDefaultReadTimeoutMs, 9600), kBusOk);
+  ASSERT_EQ(link.Open(restarted.com(), kDefaultReadTimeoutMs, kBusBaudRate), BusResult::kOk);
   float value = 0;
   DeviceIdentity identity;
-  ASSERT_EQ(ReadCoefficient(250, 72, value), kBusOk);
-  ASSERT_EQ(Identify(250, identity), kBusOk);
+  ASSERT_EQ(ReadCoefficient(link, 250, 72, value), BusResult::kOk);
+  ASSERT_EQ(Identify(link, 250, identity), BusResult::kOk);
   EXPECT_EQ(value, 11.5f);
   EXPECT_EQ(identity.Class, 11) << "the family came from the state, not the default";
-  BusClose();
+  link.Close();
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class FactoryRangeTest : public ProgrammingTest {
     StartRecording();
   }
   EngineOutcome Run(const FactoryProgramInputs& inputs) {
-    return ProgramAddressRange(inputs, sim.clock, observer,
+    return ProgramAddressRange(sim.link, inputs, observer,
                                [this](RangePass pass, std::uint8_t address) {
                                  served.emplace_back(static_cast<int>(pass), address);
                                });

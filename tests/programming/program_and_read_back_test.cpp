@@ -18,7 +18,7 @@ TEST_P(RoundTrip, ReadOutAfterwardsShowsWhatWasWritten) {
   const NormalProgramInputs inputs{{{kWindow, kNormallyClosed}, 7.5F, 2.5F, 25, 50},
                                    {{kHysteresis, kNormallyOpen}, 3.0F, 1.0F, 4, 0}};
 
-  const ReadoutResult result = ProgramAndReadBack(target, inputs, sim.clock, observer);
+  const ReadoutResult result = ProgramAndReadBack(sim.link, target, inputs, observer);
 
   ASSERT_TRUE(result.succeeded()) << result.outcome.message;
   const SwitchReadout& sw1 = result.readout->switches[0];
@@ -47,9 +47,9 @@ TEST_F(ProgrammingTest, NothingReadMeansNothingSent) {
   sim.bus.Add<Family2Station>(std::uint8_t{250});
   StartRecording();
 
-  const ReadoutResult nothing = ProgramAndReadBack({}, {}, sim.clock, observer);
+  const ReadoutResult nothing = ProgramAndReadBack(sim.link, {}, {}, observer);
   const ReadoutResult unknown =
-      ProgramAndReadBack(ProgrammingTarget{3, 250, {}, 0}, {}, sim.clock, observer);
+      ProgramAndReadBack(sim.link, ProgrammingTarget{3, 250, {}, 0}, {}, observer);
 
   EXPECT_TRUE(nothing.succeeded());
   EXPECT_FALSE(nothing.readout.has_value());

@@ -2,8 +2,8 @@
 
 #include "bus/functions.h"
 #include "device/bus_numbers.h"
+#include "device/pressure_units.h"
 #include "programming_test_support.h"
-#include "view/units.h"
 
 namespace tarnwick {
 namespace {
@@ -21,8 +21,8 @@ class ProgramFamily1Test : public ProgrammingTest {
   void SetUp() override {
     ProgrammingTest::SetUp();
     // D3 belongs to the device; give it values a rewrite could lose.
-    ASSERT_EQ(WriteParameter(250, kParamSwitch1, {1, 25, 50, 0x77}), kBusOk);
-    ASSERT_EQ(WriteParameter(250, kParamSwitch2, {3, 0, 10, 0x66}), kBusOk);
+    ASSERT_EQ(WriteParameter(sim.link, 250, kParamSwitch1, {1, 25, 50, 0x77}), BusResult::kOk);
+    ASSERT_EQ(WriteParameter(sim.link, 250, kParamSwitch2, {3, 0, 10, 0x66}), BusResult::kOk);
     StartRecording();
   }
 
@@ -34,7 +34,7 @@ TEST_F(ProgramFamily1Test, FindsTheSwitchThenReadModifyWritesBothOutputs) {
   const NormalProgramInputs inputs{Values({kWindow, kNormallyClosed}, 7.5F, 2.25F, 29, 53),
                                    Values({kOff, kNormallyClosed}, 4.0F, 1.0F, 250, 0)};
 
-  EXPECT_TRUE(ProgramFamily1(inputs, sim.clock, observer).succeeded());
+  EXPECT_TRUE(ProgramFamily1(sim.link, inputs, observer).succeeded());
 
   std::vector<RequestFrame> expected{StartJobRequest(250, 1)};
   Append(expected, StatusPolls(250, 3));
@@ -57,7 +57,7 @@ TEST_F(ProgramFamily1Test, AShortReadOfAParameterBlockEndsBeforeItIsWritten) {
   const NormalProgramInputs inputs{Values({kWindow, kNormallyClosed}, 7.5F, 2.25F, 29, 53),
                                    Values({kWindow, kNormallyOpen}, 4.0F, 1.0F, 5, 5)};
 
-  EXPECT_EQ(ProgramFamily1(inputs, sim.clock, observer).message, kMsgWriteFailed);
+  EXPECT_EQ(ProgramFamily1(sim.link, inputs, observer).message, kMsgWriteFailed);
 
   const std::vector<RequestFrame> frames = Frames();
   ASSERT_FALSE(frames.empty());
@@ -68,7 +68,7 @@ TEST_F(ProgramFamily1Test, AShortReadOfAParameterBlockEndsBeforeItIsWritten) {
 TEST_F(ProgramFamily1Test, ProgrammerBusyForeverIsWrittenAfterThe21stPoll) {
   station.SetFaults({.programmerBusyForever = true});
 
-  EXPECT_TRUE(ProgramFamily1({}, sim.clock, observer).succeeded());
+  EXPECT_TRUE(ProgramFamily1(sim.link, {}, observer).succeeded());
 
   const std::vector<RequestFrame> frames = Frames();
   ASSERT_EQ(frames.size(), 1 + 21 + 8U);
@@ -83,13 +83,13 @@ TEST_F(ProgrammingTest, Family2WritesModeBytesAtTheSessionAddressAndPointsAt250)
   station.SetMotion({});
   station.Stored().registers[kRegisterSwitchModes] = {0x01, 0x01, 0xA5, 0x5A, 0};
   ConfigBytes asRead{};
-  ASSERT_EQ(ReadConfig(5, kRegisterSwitchModes, asRead), kBusOk);
+  ASSERT_EQ(ReadConfig(sim.link, 5, kRegisterSwitchModes, asRead), BusResult::kOk);
   StartRecording();
   const float high1 = PressureToBar(100.0F, PressureUnit::kPsi);
   const NormalProgramInputs inputs{Values({kWindow, kNormallyClosed}, high1, 2.0F, 9, 9),
                                    Values({kOff, kNormallyOpen}, 12.0F, 6.0F, 9, 9)};
 
-  EXPECT_TRUE(ProgramFamily2(5, inputs, observer).succeeded());
+  EXPECT_TRUE(ProgramFamily2(sim.link, 5, inputs, observer).succeeded());
 
   EXPECT_EQ(
       Frames(),
@@ -109,7 +109,7 @@ TEST_F(ProgrammingTest, Family4WritesEverythingAt250WithDelaysInSeconds) {
   const NormalProgramInputs inputs{Values({kWindow, std::nullopt}, 900, 100, 3, 255),
                                    Values({kWindow, kNormallyOpen}, 500, 250, 0, 12)};
 
-  EXPECT_TRUE(ProgramFamily4(inputs, observer).succeeded());
+  EXPECT_TRUE(ProgramFamily4(sim.link, inputs, observer).succeeded());
 
   EXPECT_EQ(
       Frames(),
@@ -145,9 +145,9 @@ TEST_F(ProgrammingTest, TheFirstFailedCommandEndsWith61AndSendsNothingMore) {
     sim.bus.RemoveAll();
     sim.AddStation(c.family, 250, c.faults);
     StartRecording();
-    const EngineOutcome outcome = c.family == 1   ? ProgramFamily1({}, sim.clock, observer)
-                                  : c.family == 2 ? ProgramFamily2(250, {}, observer)
-                                                  : ProgramFamily4({}, observer);
+    const EngineOutcome outcome = c.family == 1   ? ProgramFamily1(sim.link, {}, observer)
+                                  : c.family == 2 ? ProgramFamily2(sim.link, 250, {}, observer)
+                                                  : ProgramFamily4(sim.link, {}, observer);
     EXPECT_EQ(outcome.message, kMsgWriteFailed);
     EXPECT_FALSE(outcome.address.has_value());
     ASSERT_FALSE(Frames().empty());

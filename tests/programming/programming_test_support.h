@@ -24,7 +24,7 @@ std::vector<T> Concat(std::initializer_list<std::vector<T>> parts) {
 // set up, so that only the engine's traffic counts.
 class ProgrammingTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(sim.OpenLink(), kBusOk); }
+  void SetUp() override { ASSERT_EQ(sim.OpenLink(), BusResult::kOk); }
   void StartRecording() { sim.ClearRecords(); }
   std::vector<RequestFrame> Frames() const { return sim.bus.LoggedFrames(); }
 

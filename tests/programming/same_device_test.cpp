@@ -35,7 +35,7 @@ TEST_F(ProgrammingTest, CheckSameDeviceComparesIdentityThenSerialNumber) {
     sim.bus.RemoveAll();
     sim.bus.Add<Family4Station>(std::uint8_t{250}).SetFaults(c.faults);
     StartRecording();
-    const EngineOutcome outcome = CheckSameDevice(250, c.identity, c.serial, sim.clock);
+    const EngineOutcome outcome = CheckSameDevice(sim.link, 250, c.identity, c.serial);
     EXPECT_EQ(outcome.message, c.message);
     EXPECT_FALSE(outcome.address.has_value());
     EXPECT_EQ(Frames(), c.frames);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <vector>
 
+#include "ports/com_port_factory.h"
 #include "ports/port_table.h"
 #include "pty_pair.h"
 
@@ -29,12 +30,12 @@ class PosixSerialPortTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(pty_.ok()); }
 
   std::unique_ptr<PosixSerialPort> OpenPort(int readTimeoutMs) {
-    PortError error = PortError::kIo;
-    auto port = PosixSerialPort::Open(pty_.slavePath(), error);
-    EXPECT_EQ(error, PortError::kNone);
+    PortStatus status;
+    auto port = PosixSerialPort::Open(pty_.slavePath(), status);
+    EXPECT_TRUE(status.ok()) << status.systemText;
     if (!port) return nullptr;
-    EXPECT_TRUE(port->SetLineSettings(9600));
-    EXPECT_TRUE(port->SetTimeouts(readTimeoutMs, 200));
+    EXPECT_TRUE(port->SetLineSettings(9600).ok());
+    EXPECT_TRUE(port->SetTimeouts(readTimeoutMs, 200).ok());
     return port;
   }
 
@@ -51,10 +52,10 @@ class LineSettingsTest : public PosixSerialPortTest,
                          public ::testing::WithParamInterface<std::pair<std::uint32_t, speed_t>> {};
 
 TEST_P(LineSettingsTest, RawEightNoneOneWithoutFlowControl) {
-  PortError error = PortError::kIo;
-  auto port = PosixSerialPort::Open(pty_.slavePath(), error);
+  PortStatus status;
+  auto port = PosixSerialPort::Open(pty_.slavePath(), status);
   ASSERT_TRUE(port);
-  ASSERT_TRUE(port->SetLineSettings(GetParam().first));
+  ASSERT_TRUE(port->SetLineSettings(GetParam().first).ok());
 
   termios applied{};
   ASSERT_EQ(tcgetattr(pty_.heldSlave(), &applied), 0);
@@ -79,16 +80,17 @@ INSTANTIATE_TEST_SUITE_P(BusBaudRates, LineSettingsTest,
 TEST_F(PosixSerialPortTest, ASecondOpenIsBusyAndTheTerminalLockEndsWithTheFirst) {
   auto first = OpenPort(100);
   ASSERT_TRUE(first);
-  EXPECT_TRUE(first->RaiseDtr()) << "a pseudo-terminal has no modem lines and counts as raised";
-  PortError error = PortError::kNone;
-  EXPECT_EQ(PosixSerialPort::Open(pty_.slavePath(), error), nullptr);
-  EXPECT_EQ(error, PortError::kBusy);
+  EXPECT_TRUE(first->RaiseDtr().ok()) << "a pseudo-terminal has no modem lines: counts as raised";
+  PortStatus status;
+  EXPECT_EQ(PosixSerialPort::Open(pty_.slavePath(), status), nullptr);
+  EXPECT_EQ(status.error, PortError::kBusy);
+  EXPECT_EQ(status.systemText, "Resource temporarily unavailable") << "the system's own words";
   EXPECT_TRUE(TerminalLocked()) << "the refused open left the holder's lock alone";
 
-  ASSERT_TRUE(first->Close());
+  ASSERT_TRUE(first->Close().ok());
   EXPECT_FALSE(TerminalLocked());
-  EXPECT_TRUE(PosixSerialPort::Open(pty_.slavePath(), error));
-  EXPECT_EQ(error, PortError::kNone);
+  EXPECT_TRUE(PosixSerialPort::Open(pty_.slavePath(), status));
+  EXPECT_TRUE(status.ok());
 }
 
 TEST_F(PosixSerialPortTest, TransfersOnAVanishedDeviceFailAtOnce) {
@@ -98,10 +100,13 @@ TEST_F(PosixSerialPortTest, TransfersOnAVanishedDeviceFailAtOnce) {
 
   std::vector<std::uint8_t> buffer(16);
   const auto start = SteadyClock::now();
-  EXPECT_EQ(port->Read(buffer.data(), buffer.size()), -1);
-  EXPECT_EQ(port->Write(buffer.data(), buffer.size()), -1);
+  const PortTransfer read = port->Read(buffer.data(), buffer.size());
+  const PortTransfer written = port->Write(buffer.data(), buffer.size());
   EXPECT_LT(SteadyClock::now() - start, kNeverEnded);
-  EXPECT_TRUE(port->Close());
+  EXPECT_EQ(read.status.error, PortError::kIo);
+  EXPECT_EQ(written.status.error, PortError::kIo);
+  EXPECT_EQ(read.status.systemText, "Input/output error");
+  EXPECT_TRUE(port->Close().ok());
 }
 
 TEST_F(PosixSerialPortTest, PurgeDropsInputThatArrivedBefore) {
@@ -110,10 +115,12 @@ TEST_F(PosixSerialPortTest, PurgeDropsInputThatArrivedBefore) {
   ASSERT_TRUE(pty_.WriteToDevice({0x01, 0x02, 0x03, 0x04}));
   ASSERT_TRUE(pty_.WaitPendingForPort(4));
 
-  EXPECT_TRUE(port->ClearErrors());
-  EXPECT_TRUE(port->PurgeBuffers());
+  EXPECT_TRUE(port->ClearErrors().ok());
+  EXPECT_TRUE(port->PurgeBuffers().ok());
   std::vector<std::uint8_t> buffer(4);
-  EXPECT_EQ(port->Read(buffer.data(), buffer.size()), 0);
+  const PortTransfer read = port->Read(buffer.data(), buffer.size());
+  EXPECT_TRUE(read.status.ok());
+  EXPECT_EQ(read.count, 0U);
 }
 
 TEST(PosixSerialPortOpen, TellsWhyADeviceCannotBeUsed) {
@@ -127,27 +134,29 @@ TEST(PosixSerialPortOpen, TellsWhyADeviceCannotBeUsed) {
       {"/dev/null", PortError::kNotSerial},
   };
   for (const auto& [path, expected] : cases) {
-    PortError error = PortError::kNone;
-    EXPECT_EQ(PosixSerialPort::Open(path, error), nullptr) << path;
-    EXPECT_EQ(error, expected) << path;
+    PortStatus status;
+    EXPECT_EQ(PosixSerialPort::Open(path, status), nullptr) << path;
+    EXPECT_EQ(status.error, expected) << path;
+    EXPECT_FALSE(status.systemText.empty()) << path;
   }
   std::filesystem::remove_all(root);
 }
 
-TEST(PosixSerialPortFactoryTest, OpensTheDeviceTheTableMapsTheNumberTo) {
+TEST(ComPortFactoryTest, OpensTheDeviceTheTableMapsTheNumberTo) {
   PtyPair pty;
   ASSERT_TRUE(pty.ok());
   const FixedPortTable table(4, pty.slavePath());
-  PosixSerialPortFactory factory(table);
+  ComPortFactory factory(table);
 
   EXPECT_EQ(factory.DeviceName(4), pty.slavePath());
-  PortError error = PortError::kIo;
-  EXPECT_TRUE(factory.Open(4, error));
-  EXPECT_EQ(error, PortError::kNone);
+  PortStatus status;
+  EXPECT_TRUE(factory.Open(4, status));
+  EXPECT_TRUE(status.ok());
 
   EXPECT_EQ(factory.DeviceName(5), "");
-  EXPECT_EQ(factory.Open(5, error), nullptr);
-  EXPECT_EQ(error, PortError::kNotFound);
+  EXPECT_EQ(factory.Open(5, status), nullptr);
+  EXPECT_EQ(status.error, PortError::kNotFound);
+  EXPECT_EQ(status.systemText, "no such port is present");
 }
 
 }  // namespace

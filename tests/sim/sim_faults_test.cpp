@@ -11,7 +11,7 @@ namespace {
 
 class SimFaultTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(sim.OpenLink(), kBusOk); }
+  void SetUp() override { ASSERT_EQ(sim.OpenLink(), BusResult::kOk); }
 
   SimEnvironment sim;
   Family2Station& station = sim.bus.Add<Family2Station>(std::uint8_t{1});
@@ -23,24 +23,24 @@ TEST_F(SimFaultTest, AFaultHitsOnlyItsFunctionAndIndexAndClearsAway) {
     BusResult expected;
   };
   const Case cases[] = {
-      {{.silent = true, .onlyFunction = kFnIdentify}, kBusOk},
-      {{.silent = true, .onlyFunction = kFnReadCoefficient}, kBusNoAnswer},
-      {{.silent = true, .onlyFunction = kFnReadCoefficient, .onlyIndex = 80}, kBusOk},
-      {{.silent = true, .onlyIndex = 81}, kBusNoAnswer},
+      {{.silent = true, .onlyFunction = kFnIdentify}, BusResult::kOk},
+      {{.silent = true, .onlyFunction = kFnReadCoefficient}, BusResult::kNoAnswer},
+      {{.silent = true, .onlyFunction = kFnReadCoefficient, .onlyIndex = 80}, BusResult::kOk},
+      {{.silent = true, .onlyIndex = 81}, BusResult::kNoAnswer},
   };
   float value = 0;
   for (const Case& c : cases) {
     station.SetFaults(c.faults);
-    EXPECT_EQ(ReadCoefficient(250, 81, value), c.expected);
+    EXPECT_EQ(ReadCoefficient(sim.link, 250, 81, value), c.expected);
   }
   station.ClearFaults();
-  EXPECT_EQ(ReadCoefficient(250, 81, value), kBusOk);
+  EXPECT_EQ(ReadCoefficient(sim.link, 250, 81, value), BusResult::kOk);
   EXPECT_FLOAT_EQ(value, 16.0f);
 }
 
 TEST_F(SimFaultTest, ASilentStationDoesNotAct) {
   station.SetFaults({.silent = true});
-  EXPECT_EQ(WriteCoefficient(250, 72, 1.0f), kBusNoAnswer);
+  EXPECT_EQ(WriteCoefficient(sim.link, 250, 72, 1.0f), BusResult::kNoAnswer);
   EXPECT_FLOAT_EQ(station.Stored().coefficients.at(72), 8.0f);
 }
 

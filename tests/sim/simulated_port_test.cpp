@@ -17,11 +17,11 @@ class SimulatedPortTest : public ::testing::Test {
   void SetUp() override { factory.Connect(3, bus); }
 
   std::unique_ptr<SerialPort> OpenPort(int readTimeoutMs, std::uint32_t baud = 9600) {
-    PortError error = PortError::kIo;
-    auto port = factory.Open(3, error);
-    EXPECT_EQ(error, PortError::kNone);
-    EXPECT_TRUE(port->SetLineSettings(baud));
-    EXPECT_TRUE(port->SetTimeouts(readTimeoutMs, 200));
+    PortStatus status;
+    auto port = factory.Open(3, status);
+    EXPECT_TRUE(status.ok());
+    EXPECT_TRUE(port->SetLineSettings(baud).ok());
+    EXPECT_TRUE(port->SetTimeouts(readTimeoutMs, 200).ok());
     return port;
   }
 
@@ -42,44 +42,44 @@ TEST_F(SimulatedPortTest, AReadEndsAtTheLastBytesArrivalAtTheBaudSet) {
     factory.SetTiming({.instant = c.instant});
     auto port = OpenPort(500, c.baud);
     const microseconds start = clock.Now();
-    ASSERT_EQ(port->Write(kIdentifyFrame.data(), kIdentifyFrame.size()), 4);
+    ASSERT_EQ(port->Write(kIdentifyFrame.data(), kIdentifyFrame.size()).count, 4U);
     EXPECT_EQ(clock.Now(), start) << "a write does not wait for the wire";
     std::array<std::uint8_t, 14> buffer{};
-    ASSERT_EQ(port->Read(buffer.data(), buffer.size()), 14);
+    ASSERT_EQ(port->Read(buffer.data(), buffer.size()).count, 14U);
     EXPECT_NEAR(static_cast<double>((clock.Now() - start).count()), c.micros, 1.0) << c.baud;
   }
 }
 
 TEST_F(SimulatedPortTest, ANumberIsBusyWhileOpenOrHeldByAnotherProgram) {
-  PortError error = PortError::kNone;
-  EXPECT_EQ(factory.Open(4, error), nullptr);
-  EXPECT_EQ(error, PortError::kNotFound);
+  PortStatus status;
+  EXPECT_EQ(factory.Open(4, status), nullptr);
+  EXPECT_EQ(status.error, PortError::kNotFound);
   auto port = OpenPort(500);
-  EXPECT_EQ(factory.Open(3, error), nullptr);
-  EXPECT_EQ(error, PortError::kBusy);
-  EXPECT_TRUE(port->Close());
+  EXPECT_EQ(factory.Open(3, status), nullptr);
+  EXPECT_EQ(status.error, PortError::kBusy);
+  EXPECT_TRUE(port->Close().ok());
 
   factory.SetBusy(3, true);
-  EXPECT_EQ(factory.Open(3, error), nullptr);
-  EXPECT_EQ(error, PortError::kBusy);
+  EXPECT_EQ(factory.Open(3, status), nullptr);
+  EXPECT_EQ(status.error, PortError::kBusy);
   factory.SetBusy(3, false);
-  EXPECT_NE(factory.Open(3, error), nullptr);
+  EXPECT_NE(factory.Open(3, status), nullptr);
 }
 
 TEST_F(SimulatedPortTest, UnpluggedPortFailsLikeAVanishedAdapter) {
   auto port = OpenPort(500);
   factory.Unplug(3);
   std::array<std::uint8_t, 14> buffer{};
-  EXPECT_FALSE(port->ClearErrors());
-  EXPECT_FALSE(port->PurgeBuffers());
-  EXPECT_EQ(port->Write(kIdentifyFrame.data(), 4), -1);
-  EXPECT_EQ(port->Read(buffer.data(), buffer.size()), -1);
-  EXPECT_TRUE(port->Close());
-  PortError error = PortError::kNone;
-  EXPECT_EQ(factory.Open(3, error), nullptr);
-  EXPECT_EQ(error, PortError::kNotFound);
+  EXPECT_EQ(port->ClearErrors().error, PortError::kIo);
+  EXPECT_EQ(port->PurgeBuffers().error, PortError::kIo);
+  EXPECT_EQ(port->Write(kIdentifyFrame.data(), 4).status.error, PortError::kIo);
+  EXPECT_EQ(port->Read(buffer.data(), buffer.size()).status.error, PortError::kIo);
+  EXPECT_TRUE(port->Close().ok());
+  PortStatus status;
+  EXPECT_EQ(factory.Open(3, status), nullptr);
+  EXPECT_EQ(status.error, PortError::kNotFound);
   factory.Connect(3, bus);
-  EXPECT_NE(factory.Open(3, error), nullptr);
+  EXPECT_NE(factory.Open(3, status), nullptr);
 }
 
 }  // namespace

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.h"
 #include "app/services.h"
 #include "support/memory_settings_store.h"
 #include "support/sim_fixture.h"
+#include "ui/dialogs.h"
 
 namespace tarnwick::testing {
 
@@ -83,7 +83,7 @@ struct FakeServices {
 
   FakeServices() { settings.values["COM-Port"] = SimEnvironment::kSimCom; }
 
-  ConsoleServices Services() { return {sim.clock, sim.factory, settings, dialogs}; }
+  ConsoleServices Services() { return {sim.link, settings, dialogs}; }
 };
 
 }  // namespace tarnwick::testing

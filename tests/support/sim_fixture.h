@@ -13,27 +13,26 @@
 
 namespace tarnwick {
 
-// The console's bus link attached to a simulated bus on COM<kSimCom> and a
-// virtual clock, so that the real commands put real frames on the bus. Create
-// it, add stations to `bus`, open the link; the destructor detaches the link.
+// A bus link on a simulated bus at COM<kSimCom> and a virtual clock, so that
+// the real commands put real frames on the bus. Create it, add stations to
+// `bus`, open the link.
 struct SimEnvironment {
   static constexpr int kSimCom = 3;
 
   VirtualClock clock;
   SimBus bus;
   SimulatedPortFactory factory{clock};
+  BusLink link{factory, clock};
 
   explicit SimEnvironment(LineTiming timing = {}) {
     factory.SetTiming(timing);
     factory.Connect(kSimCom, bus);
-    TheBusLink().Attach(&factory, &clock);
   }
-  ~SimEnvironment() { TheBusLink().Detach(); }
   SimEnvironment(const SimEnvironment&) = delete;
   SimEnvironment& operator=(const SimEnvironment&) = delete;
 
-  // BusOpen as the console calls it: 500 ms read time-out, 9600 baud.
-  BusResult OpenLink() { return BusOpen(kSimCom, kDefaultReadTimeoutMs, 9600); }
+  // Open as the console calls it: 500 ms read time-out, 9600 baud.
+  BusResult OpenLink() { return link.Open(kSimCom, kDefaultReadTimeoutMs, kBusBaudRate); }
 
   // A station of `family` at `address` with the defaults tarnwick-sim gives it.
   SimStation& AddStation(int family, std::uint8_t address, const StationFaults& faults = {}) {
@@ -56,7 +55,7 @@ struct SimEnvironment {
 class SimFamily1Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(sim.OpenLink(), kBusOk);
+    ASSERT_EQ(sim.OpenLink(), BusResult::kOk);
     sim.ClearRecords();
   }
 

@@ -1,4 +1,4 @@
-#include "view/units.h"
+#include "device/pressure_units.h"
 
 #include <gtest/gtest.h>
 

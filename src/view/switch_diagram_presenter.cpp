@@ -1,11 +1,12 @@
+#include "view/switch_diagram_presenter.h"
+
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
-#include "app/tmain_form.h"
-#include "ui_TMainForm.h"
+#include "ui/widgets.h"
 #include "view/diagram_pictures.h"
 #include "view/release_watcher.h"
-#include "view/switch_tab_widgets.h"
 
 namespace tarnwick {
 namespace {
@@ -35,23 +36,13 @@ void ShowPictures(const SwitchTabWidgets& tab, const SwitchTabPictures& pictures
 
 }  // namespace
 
-void TMainForm::UpdateSwitchDiagram() {
-  const bool delays = DelayPanelAvailable(deviceFamily_, deviceIdentity_);
-  for (const SwitchTabWidgets& tab : switchTabs_) {
-    ShowPictures(tab, SwitchTabPicturesFor(SelectedFunction(tab), SelectedContact(tab), delays));
-  }
-}
-
-void TMainForm::SelectContactAndUpdate(QRadioButton* contact) {
-  contact->setChecked(true);
-  UpdateSwitchDiagram();
-}
-
-void TMainForm::ConnectSwitchDiagram() {
+SwitchDiagramPresenter::SwitchDiagramPresenter(QObject& owner, const SwitchTabs& tabs,
+                                               const ConsoleState& state)
+    : tabs_(tabs), state_(state) {
   // The diagram follows a selection when the key or mouse button that made it
   // is released, and a click on a contact symbol selects that contact.
-  auto* radioRelease = new ReleaseWatcher(this, [this] { UpdateSwitchDiagram(); });
-  for (const SwitchTabWidgets& tab : switchTabs_) {
+  auto* radioRelease = new ReleaseWatcher(&owner, [this] { UpdateSwitchDiagram(); });
+  for (const SwitchTabWidgets& tab : tabs_) {
     for (QRadioButton* radio :
          {tab.off, tab.hysteresis, tab.window, tab.normallyOpen, tab.normallyClosed}) {
       radioRelease->Watch(radio);
@@ -59,12 +50,24 @@ void TMainForm::ConnectSwitchDiagram() {
     QRadioButton* normallyOpen = tab.normallyOpen;
     QRadioButton* normallyClosed = tab.normallyClosed;
     auto* noImageClick =
-        new ReleaseWatcher(this, [this, normallyOpen] { SelectContactAndUpdate(normallyOpen); });
+        new ReleaseWatcher(&owner, [this, normallyOpen] { SelectContactAndUpdate(normallyOpen); });
     noImageClick->Watch(tab.normallyOpenImage);
     auto* ncImageClick = new ReleaseWatcher(
-        this, [this, normallyClosed] { SelectContactAndUpdate(normallyClosed); });
+        &owner, [this, normallyClosed] { SelectContactAndUpdate(normallyClosed); });
     ncImageClick->Watch(tab.normallyClosedImage);
   }
+}
+
+void SwitchDiagramPresenter::UpdateSwitchDiagram() {
+  const bool delays = DelayPanelAvailable(state_.deviceFamily, state_.deviceIdentity);
+  for (const SwitchTabWidgets& tab : tabs_) {
+    ShowPictures(tab, SwitchTabPicturesFor(SelectedFunction(tab), SelectedContact(tab), delays));
+  }
+}
+
+void SwitchDiagramPresenter::SelectContactAndUpdate(QRadioButton* contact) {
+  contact->setChecked(true);
+  UpdateSwitchDiagram();
 }
 
 }  // namespace tarnwick

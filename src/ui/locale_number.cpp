@@ -1,4 +1,4 @@
-#include "view/locale_number.h"
+#include "ui/locale_number.h"
 
 #include <QLocale>
 

@@ -1,0 +1,175 @@
+#include "device/session_presenter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "device/config_codec.h"
+#include "device/identification.h"
+#include "texts/message_numbers.h"
+#include "ui/dialogs.h"
+#include "ui/widgets.h"
+#include "view/number_text.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int kProgressSessionStart = 5;
+constexpr int kProgressDone = 100;
+constexpr int kProgressIdle = 0;
+
+}  // namespace
+
+SessionPresenter::SessionPresenter(const QWidget& form, ConsoleState& state, BusLink& link,
+                                   Dialogs& dialogs, const LanguageTexts& texts, bool factoryMode,
+                                   SessionView view)
+    : state_(state),
+      link_(link),
+      dialogs_(dialogs),
+      texts_(texts),
+      factoryMode_(factoryMode),
+      view_(std::move(view)),
+      readButton_(FindWidget<QPushButton>(form, "ReadButton")),
+      programButton_(FindWidget<QPushButton>(form, "ProgramButton")),
+      onlineButton_(FindWidget<QAbstractButton>(form, "OnlineSpeedButton")),
+      readAddress_(FindWidget<QLineEdit>(form, "ReadAddressEdit")),
+      pages_(FindWidget<QTabWidget>(form, "PageControl")),
+      readoutPage_(FindWidget<QWidget>(form, "ReadoutTabSheet")),
+      programmingPage_(FindWidget<QWidget>(form, "ProgrammingTabSheet")),
+      levelUnitLabel_(FindWidget<QLabel>(form, "Morvik_unit_label")),
+      analogOutputRangeHead_(FindWidget<QLabel>(form, "AnalogOutputRangeHeadLabel")),
+      observer_(*FindWidget<QProgressBar>(form, "ActivityProgressBar"), dialogs,
+                [this] { return texts_.Text(kMsgAskReadAgain); }) {}
+
+void SessionPresenter::ReadButtonClick() {
+  levelUnitLabel_->hide();
+  analogOutputRangeHead_->show();
+  // Only the low byte addresses the bus: 256 is the broadcast 0, 300 is 44.
+  state_.sessionAddress = factoryMode_
+                              ? LowestByte(ParseInteger(readAddress_->text().toStdString()))
+                              : kDefaultBusAddress;
+  SetProgress(kProgressSessionStart);
+  PrepareDeviceRead();
+
+  const ReadSessionResult session =
+      RunReadSession(link_, state_.comPortNumber, state_.sessionAddress, factoryMode_, observer_);
+  if (session.identity) state_.deviceIdentity = *session.identity;
+  state_.deviceFamily = session.family;
+  if (!session.succeeded()) {
+    ReportSessionFailure(session);
+    return;
+  }
+  ApplyReadout(state_, *session.readout);
+  view_.showReadout(*session.readout);
+  SetProgress(kProgressDone);
+  CloseDeviceLink();
+  // Once, so that the window shows the read-out before the buttons come back.
+  QApplication::processEvents();
+  BringReadBackPageToFront();
+  readButton_->setEnabled(true);
+  programButton_->setEnabled(true);
+  onlineButton_->setEnabled(true);
+  state_.deviceDataValid = true;
+  cursor_.Restore();
+  SetProgress(kProgressIdle);
+}
+
+void SessionPresenter::ReportSessionFailure(const ReadSessionResult& session) {
+  // A failure before the read-out leaves factory programming possible; so
+  // does a failed read-out of a pressure switch, which factory mode serves.
+  const bool readOutFailed = session.family != kFamilyNone;
+  const bool programmingStaysPossible = !readOutFailed || session.family == kFamilyPressureSwitch;
+  if (session.outcome.declined) {
+    EndDeclinedRead();
+  } else {
+    ShowErrorMessage(session.outcome.message);
+  }
+  EnableAfterFailedRead(programmingStaysPossible);
+}
+
+// Only a pressure switch read in factory mode has a read-back page; a page
+// whose tab is hidden must not cover the switch pages of another device.
+void SessionPresenter::BringReadBackPageToFront() {
+  if (factoryMode_ && pages_->isTabVisible(pages_->indexOf(readoutPage_))) {
+    pages_->setCurrentWidget(readoutPage_);
+  }
+}
+
+// Factory programming of an address range needs no read, so the program
+// button stays usable there, except after a failed read-out of a switch or
+// level device.
+void SessionPresenter::EnableAfterFailedRead(bool programmingStaysPossible) {
+  readButton_->setEnabled(true);
+  programButton_->setEnabled(programmingStaysPossible && factoryMode_);
+}
+
+void SessionPresenter::PrepareDeviceRead() {
+  cursor_.Show();
+  state_.deviceFamily = kFamilyNone;
+  view_.resetDeviceView();
+  pages_->setTabVisible(pages_->indexOf(programmingPage_), false);
+  view_.stopLiveTimer();
+  onlineButton_->setChecked(false);
+  readButton_->setEnabled(false);
+  programButton_->setEnabled(false);
+}
+
+bool SessionPresenter::OpenDeviceLink() {
+  if (link_.Open(state_.comPortNumber, kDefaultReadTimeoutMs, kBusBaudRate) != BusResult::kOk) {
+    ShowErrorMessage(kMsgOpenFailed);
+    return false;
+  }
+  return true;
+}
+
+void SessionPresenter::CloseDeviceLink() { link_.Close(); }
+
+bool SessionPresenter::ShowReadoutResult(const ReadoutResult& result) {
+  if (result.outcome.declined) {
+    EndDeclinedRead();
+    return false;
+  }
+  if (!result.succeeded()) {
+    if (result.outcome.address) {
+      ShowErrorMessageAt(result.outcome.message, *result.outcome.address);
+    } else {
+      ShowErrorMessage(result.outcome.message);
+    }
+    return false;
+  }
+  if (result.readout) {
+    ApplyReadout(state_, *result.readout);
+    view_.showReadout(*result.readout);
+  }
+  return true;
+}
+
+// The user gave up looking for a pressure switch: the failure report's
+// clean-up without its box.
+void SessionPresenter::EndDeclinedRead() { EndWithFailure(); }
+
+void SessionPresenter::ShowErrorMessage(int number) {
+  EndWithFailure();
+  dialogs_.ShowError(texts_.Text(number));
+}
+
+void SessionPresenter::ShowErrorMessageAt(int number, int address) {
+  EndWithFailure();
+  programButton_->setEnabled(true);
+  dialogs_.ShowError(texts_.Text(number) + QStringLiteral(" Adr: ") + QString::number(address));
+}
+
+void SessionPresenter::EndWithFailure() {
+  cursor_.Restore();
+  CloseDeviceLink();
+  SetProgress(kProgressIdle);
+  view_.stopLiveTimer();
+  ApplyFailure(state_);
+  view_.resetDeviceView();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,7 @@
+#include "ports/system_port_table.h"
+
+namespace tarnwick {
+
+std::unique_ptr<PortTable> MakeSystemPortTable() { return std::make_unique<LinuxPortTable>(); }
+
+}  // namespace tarnwick
