@@ -24,6 +24,10 @@ struct StationFaults {
   bool noSwitch = false;                                // no pressure switch on the programmer
   std::optional<int> removeSwitchAfter = std::nullopt;  // the switch goes after this many requests
 
+  // Writes of this coefficient, parameter or register are answered as taken,
+  // but the station keeps what it held; not limited by the filters above.
+  std::optional<std::uint8_t> ignoredWrite = std::nullopt;
+
   bool operator==(const StationFaults&) const = default;
 };
 

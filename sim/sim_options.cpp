@@ -127,6 +127,8 @@ bool ParseFault(const std::string& text, StationFaults& faults, std::string& err
     faults.noSwitch = true;
   } else if (name == "remove-switch" && ParseInt(value, 0, 1'000'000, number)) {
     faults.removeSwitchAfter = number;
+  } else if (name == "ignore-write" && ParseInt(value, 0, 255, number)) {
+    faults.ignoredWrite = static_cast<std::uint8_t>(number);
   } else if (name == "only-function" && ParseInt(value, 0, 255, number)) {
     faults.onlyFunction = static_cast<std::uint8_t>(number);
   } else if (name == "only-index" && ParseInt(value, 0, 255, number)) {
@@ -240,6 +242,8 @@ Faults:
   busy                 the programmer stays busy for ever
   no-switch            no pressure switch on the programmer
   remove-switch:N      the switch is removed after N requests
+  ignore-write:N       acknowledges writes of coefficient, parameter or
+                       register N but keeps what it held
   only-function:F      the reply faults above hit only function F
   only-index:I         ... and only requests whose first data byte is I
 

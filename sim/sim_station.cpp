@@ -84,8 +84,16 @@ std::vector<std::uint8_t> SimStation::ApplyReplyFaults(std::vector<std::uint8_t>
   return frame;
 }
 
+bool SimStation::IgnoresWrite(const RequestFrame& request) const {
+  const bool write = request.function == kFnWriteCoefficient ||
+                     request.function == kFnWriteParameter || request.function == kFnWriteConfig;
+  return write && faults_.ignoredWrite && IndexOf(request) == faults_.ignoredWrite;
+}
+
 SimStation::Reply SimStation::Handle(const RequestFrame& request, std::chrono::microseconds at) {
   const auto& d = request.data;
+  // The write's reply names the number written, as a write that was taken does.
+  if (IgnoresWrite(request)) return Reply::Data({d[0]});
   StationMemory& memory = Visible();
   switch (request.function) {
     case kFnIdentify:

@@ -104,6 +104,7 @@ class SimStation {
 
  private:
   bool FaultApplies(const RequestFrame& request) const;
+  bool IgnoresWrite(const RequestFrame& request) const;
   std::vector<std::uint8_t> ApplyReplyFaults(std::vector<std::uint8_t> frame) const;
 
   std::uint8_t address_;

@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <iostream>
 #include <limits>
 
 #include "cli/cli_args.h"
@@ -10,7 +11,11 @@
 #include "cli/failure_report.h"
 #include "cli/json_fields.h"
 #include "cli/json_output.h"
+#include "programming/journal_platform.h"
+#include "programming/production_journal.h"
 #include "programming/program_address_range.h"
+#include "texts/console_texts.h"
+#include "texts/message_table.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -24,10 +29,25 @@ nlohmann::ordered_json SerialNumbers(std::int32_t first, std::size_t count) {
   return numbers;
 }
 
+// --journal FILE, else the file of the day in the console's data directory.
+JournalPlace JournalOption(const CliArgs& args) {
+  if (const auto file = args.Optional("journal")) return JournalPlace::OneFile(*file);
+  return JournalPlace::DailyFilesIn(DefaultJournalDirectory());
+}
+
+// A journal that failed is told, but the exit status stays the programming's.
+void WarnAboutJournal(const ProductionJournal& journal) {
+  if (!journal.failure()) return;
+  std::cerr << "tarnwick-cli: warning: "
+            << ConsoleTextWith(kLanguageEnglish, ConsoleText::kJournalNotWritten,
+                               {*journal.failure()})
+            << std::endl;
+}
+
 }  // namespace
 
 int RunFactoryProgram(const std::vector<std::string>& words) {
-  const CliArgs args(words, {"port", "from", "to", "values", "serial"}, {});
+  const CliArgs args(words, {"port", "from", "to", "values", "serial", "journal"}, {});
   const auto first = static_cast<std::uint8_t>(args.RequiredInteger("from", 0, 255));
   const auto last = static_cast<std::uint8_t>(args.RequiredInteger("to", 0, 255));
   const std::string valuesPath = args.Required("values");
@@ -52,9 +72,14 @@ int RunFactoryProgram(const std::vector<std::string>& words) {
   if (!link.Open(openError)) return link.Fail(OpenFailureText(openError));
   CliObserver observer(0);
   FactoryProgress progress;
+  ProductionJournal journal(JournalOption(args), link.name(), inputs);
   const EngineOutcome outcome = ProgramAddressRange(
-      link.bus(), inputs, observer,
-      [&progress](RangePass pass, std::uint8_t address) { progress.Served(pass, address); });
+      link.bus(), inputs, observer, [&progress, &journal](RangePass pass, std::uint8_t address) {
+        progress.Served(pass, address);
+        journal.Served(pass, address);
+      });
+  journal.Finished(outcome);
+  WarnAboutJournal(journal);
   if (!outcome.succeeded()) return link.Fail(outcome, progress.StoppedText());
   link.Close();
 

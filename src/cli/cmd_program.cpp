@@ -8,6 +8,10 @@
 #include "cli/json_output.h"
 #include "cli/program_file.h"
 #include "cli/readout_json.h"
+#include "cli/shown_values.h"
+#include "programming/program_verification.h"
+#include "programming/verification_warning.h"
+#include "texts/console_texts.h"
 #include "texts/message_table.h"
 #include "view/number_text.h"
 
@@ -20,6 +24,22 @@ std::string OrderText(const ProgramRequest& request, int switchNumber) {
   return MessageText(kLanguageEnglish, kMsgHighNotAboveLow) + " (switch" +
          std::to_string(switchNumber) + ": high " + FormatGeneral(sw.highBar, '.') + " bar, low " +
          FormatGeneral(sw.lowBar, '.') + " bar)";
+}
+
+// The console's warning on one line: each field that differs, with the value
+// written and the value read, as the switch tabs show them.
+std::string DifferencesText(const std::vector<ProgrammingDifference>& differences,
+                            const DeviceReadout& readBack, PressureUnit unit) {
+  const ShownValueFormat format{readBack.family, unit,
+                                ShownDecimals(readBack.family, readBack.pressureRangeBar.max, unit),
+                                '.'};
+  std::string text(ConsoleTextOf(kLanguageEnglish, ConsoleText::kReadBackDiffers));
+  const char* glue = " ";
+  for (const ProgrammingDifference& difference : differences) {
+    text += glue + DifferenceText(difference, format, kLanguageEnglish);
+    glue = "; ";
+  }
+  return text;
 }
 
 }  // namespace
@@ -52,7 +72,12 @@ int RunProgram(const std::vector<std::string>& words) {
                                          : "nothing was written");
   }
   link.Close();
-  PrintJson(ReadoutJson(*result.readout, request.target.sessionAddress, request.unit));
+  const DeviceReadout& readBack = *result.readout;
+  PrintJson(ReadoutJson(readBack, request.target.sessionAddress, request.unit));
+  const std::vector<ProgrammingDifference> differences =
+      CompareWithReadBack(request.inputs, readBack);
+  if (!differences.empty())
+    return ReportFailure(DifferencesText(differences, readBack, request.unit));
   return 0;
 }
 

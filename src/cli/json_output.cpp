@@ -1,7 +1,8 @@
 #include "cli/json_output.h"
 
-#include <charconv>
 #include <iostream>
+
+#include "view/number_text.h"
 
 namespace tarnwick::cli {
 
@@ -16,12 +17,6 @@ nlohmann::ordered_json IdentityJson(const DeviceIdentity& identity) {
 
 void PrintJson(const nlohmann::ordered_json& object) { std::cout << object.dump() << std::endl; }
 
-double JsonFloat(float value) {
-  char text[32];
-  const auto written = std::to_chars(text, text + sizeof text, value);
-  double shortest = 0.0;
-  std::from_chars(text, written.ptr, shortest);
-  return shortest;
-}
+double JsonFloat(float value) { return ShortestDecimal(value); }
 
 }  // namespace tarnwick::cli

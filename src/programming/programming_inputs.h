@@ -43,6 +43,8 @@ struct FactorySwitchValues {
   std::uint8_t outputType = 0;
   std::uint8_t closingDelaySteps = 0;  // steps of 0.02 s
   std::uint8_t openingDelaySteps = 0;
+
+  bool operator==(const FactorySwitchValues&) const = default;
 };
 
 // Factory mode: the programming page, written into every programmer from the
@@ -66,6 +68,8 @@ struct FactoryProgramInputs {
   // firstSerialNumber, each further address the next number.
   bool writeSerialNumbers = false;
   std::int32_t firstSerialNumber = 0;
+
+  bool operator==(const FactoryProgramInputs&) const = default;
 };
 
 }  // namespace tarnwick

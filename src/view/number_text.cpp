@@ -88,8 +88,8 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-[[noreturn]] void ThrowNotANumber(std::string_view text, const char* kind) {
-  throw EConvertError("'" + std::string(text) + "' is not a valid " + kind + " value");
+const char* KindWords(NumberKind kind) {
+  return kind == NumberKind::kFloat ? "floating point" : "integer";
 }
 
 // Copies the sign (a minus only, as std::from_chars wants it) and the digits
@@ -108,6 +108,12 @@ int CopySignedDigits(std::string_view text, std::size_t& position, std::string& 
 }
 
 }  // namespace
+
+EConvertError::EConvertError(std::string_view text, NumberKind kind)
+    : std::runtime_error("'" + std::string(text) + "' is not a valid " + KindWords(kind) +
+                         " value"),
+      text_(text),
+      kind_(kind) {}
 
 std::string FormatFixed(double value, int decimals, int precision, char separator) {
   if (!std::isfinite(value)) return NonFiniteText(value);
@@ -171,6 +177,14 @@ std::string FormatGeneral(double value, char separator) {
   return text;
 }
 
+double ShortestDecimal(float value) {
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, value);
+  double shortest = 0.0;
+  std::from_chars(text, written.ptr, shortest);
+  return shortest;
+}
+
 double ParseNumber(std::string_view text, char separator) {
   const std::string_view body = TrimBlanks(text);
   std::string plain;
@@ -184,18 +198,18 @@ double ParseNumber(std::string_view text, char separator) {
       ++mantissaDigits;
     }
   }
-  if (mantissaDigits == 0) ThrowNotANumber(text, "floating point");
+  if (mantissaDigits == 0) throw EConvertError(text, NumberKind::kFloat);
   if (position < body.size() && (body[position] == 'E' || body[position] == 'e')) {
     plain += 'e';
     ++position;
-    if (CopySignedDigits(body, position, plain) == 0) ThrowNotANumber(text, "floating point");
+    if (CopySignedDigits(body, position, plain) == 0) throw EConvertError(text, NumberKind::kFloat);
   }
-  if (position != body.size()) ThrowNotANumber(text, "floating point");
+  if (position != body.size()) throw EConvertError(text, NumberKind::kFloat);
 
   double value = 0;
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (error != std::errc{} || end != plain.data() + plain.size()) {
-    ThrowNotANumber(text, "floating point");
+    throw EConvertError(text, NumberKind::kFloat);
   }
   return value;
 }
@@ -205,11 +219,12 @@ long long ParseInteger(std::string_view text) {
   std::string plain;
   std::size_t position = 0;
   if (CopySignedDigits(body, position, plain) == 0 || position != body.size()) {
-    ThrowNotANumber(text, "integer");
+    throw EConvertError(text, NumberKind::kInteger);
   }
   long long value = 0;
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (error != std::errc{} || end != plain.data() + plain.size()) ThrowNotANumber(text, "integer");
+  if (error != std::errc{} || end != plain.data() + plain.size())
+    throw EConvertError(text, NumberKind::kInteger);
   return value;
 }
 

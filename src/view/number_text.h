@@ -1,16 +1,28 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace tarnwick {
 
+enum class NumberKind : std::uint8_t { kFloat, kInteger };
+
 // The one exception for text that is not a number. The console's central
-// handler shows what() in an error box and the action ends there.
+// handler shows it in an error box (ConvertErrorText for the user's language;
+// what() is the English text) and the action ends there.
 class EConvertError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  EConvertError(std::string_view text, NumberKind kind);
+
+  // The text as it was given, blanks included.
+  const std::string& text() const { return text_; }
+  NumberKind kind() const { return kind_; }
+
+ private:
+  std::string text_;
+  NumberKind kind_;
 };
 
 // Fixed notation with `decimals` digits after the separator, the value first
@@ -23,6 +35,10 @@ std::string FormatFixed(double value, int decimals, int precision, char separato
 // The shortest plain or exponent form with up to 15 significant digits:
 // 0.1f widened to double gives "0.100000001490116", 1e-6 gives "1E-6".
 std::string FormatGeneral(double value, char separator);
+
+// The double of the shortest decimal that reads back as `value`, for printing
+// a 32-bit float: 6.894745f gives 6.894745, not its widening 6.89474534988403.
+double ShortestDecimal(float value);
 
 // Optional sign, digits with at most one `separator`, an optional exponent
 // ("E" or "e"), blanks around. At least one mantissa digit is required; a

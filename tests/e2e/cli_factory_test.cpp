@@ -1,7 +1,10 @@
 // tarnwick-cli factory-program against a simulated bus of several programmers.
 #include <signal.h>
 
+#include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "e2e_support.h"
 
@@ -25,6 +28,14 @@ class CliFactory : public E2eTest {
     })");
   }
 
+  // Each line of a journal file parsed as JSON.
+  static std::vector<json> JournalLines(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::stringstream lines;
+    lines << in.rdbuf();
+    return JsonLines(lines.str());
+  }
+
   // tarnwick-sim options for programmers at the given addresses.
   static std::vector<std::string> Stations(std::initializer_list<std::string> stations) {
     std::vector<std::string> options{"--instant"};
@@ -40,8 +51,10 @@ TEST_F(CliFactory, ProgramsEveryStationWithAscendingSerialNumbers) {
   std::vector<std::string> options = Stations({"address=3", "address=4", "address=5"});
   options.insert(options.end(), {"--state", state});
   SimProcess sim(kSimProgram, options);
-  const ProgramResult run = Cli({"factory-program", "--port", sim.portName(), "--from", "3", "--to",
-                                 "5", "--values", ValuesFile(), "--serial", "1000"});
+  const std::filesystem::path journal = ports.root() / "line-3" / "journal.jsonl";
+  const ProgramResult run =
+      Cli({"factory-program", "--port", sim.portName(), "--from", "3", "--to", "5", "--values",
+           ValuesFile(), "--serial", "1000", "--journal", journal.string()});
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(run.err, "");
   const std::vector<json> lines = JsonLines(run.out);
@@ -50,6 +63,17 @@ TEST_F(CliFactory, ProgramsEveryStationWithAscendingSerialNumbers) {
   EXPECT_EQ(lines[5], json::parse(R"({"pass":2,"step":"write","address":5})"));
   EXPECT_EQ(lines[8], json::parse(R"({"pass":3,"step":"transfer","address":5})"));
   EXPECT_EQ(lines[9], json::parse(R"({"programmed":[3,4,5],"serialNumbers":[1000,1001,1002]})"));
+  const std::vector<json> journaled = JournalLines(journal);
+  ASSERT_EQ(journaled.size(), 3U);
+  for (std::size_t i = 0; i < journaled.size(); ++i) {
+    ExpectIncludes(journaled[i], {{"port", sim.portName()},
+                                  {"address", 3 + i},
+                                  {"serialNumber", 1000 + i},
+                                  {"result", "done"}});
+  }
+  ExpectIncludes(journaled[0]["values"], json::parse(R"({"pressureRangeMaxBar":16,
+      "analogOutput":true,"switch1":{"highBar":12.5,"lowBar":10,"functionCode":4,"outputType":2,
+      "closingDelaySteps":25,"openingDelaySteps":50}})"));
 
   // What a station now holds, as a read in the factory shows it.
   const ProgramResult read = Cli({"read", "--port", sim.portName(), "--address", "4", "--factory"});
@@ -79,6 +103,31 @@ TEST_F(CliFactory, ASilentStationStopsTheRunAtItsAddress) {
             std::vector<json>{json::parse(R"({"pass":1,"step":"announce","address":3})")});
   EXPECT_EQ(run.err, Reason("No device (QM-40 RT or QM-4 KX) connected to the COM-Port or device "
                             "not ready! Adr: 4"));
+  // By default the journal is the file of the day in the console's data directory.
+  const std::time_t now = std::time(nullptr);
+  char name[32];
+  std::strftime(name, sizeof name, "journal-%Y-%m-%d.jsonl", std::localtime(&now));
+  std::vector<json> journaled =
+      JournalLines(ports.root() / "data" / "Vostrand" / "Tarnwick" / name);
+  ASSERT_EQ(journaled.size(), 3U);
+  EXPECT_EQ(journaled[0]["failedAddress"], 4);
+  EXPECT_EQ(journaled[1]["result"], 51);
+  EXPECT_FALSE(journaled[1].contains("failedAddress"));
+  EXPECT_EQ(journaled[2]["failedAddress"], 4);
+}
+
+TEST_F(CliFactory, AJournalThatCannotBeWrittenIsAWarningOnly) {
+  SimProcess sim(kSimProgram, Stations({"address=3"}));
+  const std::string taken = WriteFile("taken", "a file, not a directory");
+  const ProgramResult run = Cli({"factory-program", "--port", sim.portName(), "--from", "3", "--to",
+                                 "3", "--values", ValuesFile(), "--journal", taken + "/j.jsonl"});
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(JsonLines(run.out).back(), json::parse(R"({"programmed":[3]})"));
+  EXPECT_TRUE(
+      run.err.starts_with("tarnwick-cli: warning: The production journal could not be "
+                          "written (cannot create " +
+                          taken))
+      << run.err;
 }
 
 // The second programmer never becomes ready: the run waits on it when SIGTERM comes.

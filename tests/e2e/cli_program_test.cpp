@@ -108,6 +108,49 @@ TEST_F(CliProgram, WhatReadPrintedEditedIsProgrammedAndReadBack) {
   }
 }
 
+// Each simulator answers one write as taken but keeps what it held.
+TEST_F(CliProgram, ADeviceThatKeepsOtherValuesThanWrittenFailsTheProgramming) {
+  struct Keeping {
+    std::vector<std::string> simOptions;
+    const char* edit;
+    const char* differences;
+  };
+  const Keeping devices[] = {
+      {{"--instant", "--busy-polls", "0", "--fault", "ignore-write:73"},
+       R"({"switch1":{"low":null,"lowBar":2.25}})",
+       "Switch 1, low switch point: written 2.25 bar, read 5.00 bar"},
+      {{"--instant", "--family", "4", "--fault", "ignore-write:9"},
+       R"({"switch1":{"function":"Window","contact":"NC","closingDelaySteps":null,
+          "closingDelay":9}})",
+       "Switch 1, function: written Window, read Hysteresis; Switch 1, contact: written NC, read "
+       "NO; Switch 1, closing delay: written 9.00 s, read 5.00 s"},
+  };
+  std::vector<std::unique_ptr<SimProcess>> sims;
+  std::vector<std::vector<std::string>> reads;
+  for (const Keeping& device : devices) {
+    sims.push_back(std::make_unique<SimProcess>(kSimProgram, device.simOptions));
+    reads.push_back({"read", "--port", sims.back()->portName()});
+  }
+  const std::vector<ProgramResult> read = CliSideBySide(reads);
+  std::vector<std::vector<std::string>> programs;
+  for (std::size_t i = 0; i < read.size(); ++i) {
+    ASSERT_EQ(read[i].exitStatus, 0) << read[i].err;
+    json file = json::parse(read[i].out);
+    file.merge_patch(json::parse(devices[i].edit));
+    const std::string path = WriteFile("keeping" + std::to_string(i) + ".json", file.dump());
+    programs.push_back({"program", "--port", sims[i]->portName(), "--config", path});
+  }
+  const std::vector<ProgramResult> programmed = CliSideBySide(programs);
+  for (std::size_t i = 0; i < programmed.size(); ++i) {
+    EXPECT_EQ(programmed[i].exitStatus, 1);
+    EXPECT_EQ(programmed[i].err,
+              Reason(std::string("The device now holds other values than were written: ") +
+                     devices[i].differences));
+    // What the device holds is printed all the same.
+    EXPECT_EQ(json::parse(programmed[i].out, nullptr, false), json::parse(read[i].out));
+  }
+}
+
 TEST_F(CliProgram, AnotherDeviceOnThePortIsNotWritten) {
   SimProcess first(kSimProgram, {"--instant", "--busy-polls", "0"});
   SimProcess second(kSimProgram, {"--instant", "--busy-polls", "0", "--version", "5.13"});

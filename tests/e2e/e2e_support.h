@@ -16,6 +16,7 @@
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"
 #include "serial/private_ports_directory.h"
+#include "support/scoped_environment.h"
 #include "support/sim_process.h"
 
 namespace tarnwick::testing {
@@ -80,6 +81,9 @@ class E2eTest : public ::testing::Test {
   std::string WriteFile(const std::string& name, const std::string& content) const;
 
   PrivatePortsDirectory ports;
+  // The programs keep their data (the production journal) in the test's own
+  // directory, never in the user's.
+  ScopedEnvironment dataHome{"XDG_DATA_HOME", (ports.root() / "data").string()};
   LinuxPortTable table;
   ComPortFactory factory{table};
   VirtualClock pauses;

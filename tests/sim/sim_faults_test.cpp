@@ -44,5 +44,13 @@ TEST_F(SimFaultTest, ASilentStationDoesNotAct) {
   EXPECT_FLOAT_EQ(station.Stored().coefficients.at(72), 8.0f);
 }
 
+TEST_F(SimFaultTest, AnIgnoredWriteIsAnsweredAsTakenButKeepsTheValue) {
+  station.SetFaults({.ignoredWrite = 72});
+  EXPECT_EQ(WriteCoefficient(sim.link, 250, 72, 1.0f), BusResult::kOk);
+  EXPECT_EQ(WriteCoefficient(sim.link, 250, 73, 1.0f), BusResult::kOk);
+  EXPECT_FLOAT_EQ(station.Stored().coefficients.at(72), 8.0f);
+  EXPECT_FLOAT_EQ(station.Stored().coefficients.at(73), 1.0f);
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -22,7 +22,7 @@ TEST(SimOptions, EveryFaultHasASpelling) {
   StationFaults f;
   std::string error;
   for (const char* text : {"silent", "bad-crc", "exception:32", "short", "garbage", "busy",
-                           "no-switch", "remove-switch:5", "only-index:72"}) {
+                           "no-switch", "remove-switch:5", "only-index:72", "ignore-write:9"}) {
     EXPECT_TRUE(ParseFault(text, f, error)) << text;
   }
   EXPECT_EQ(f, (StationFaults{.silent = true,
@@ -33,7 +33,8 @@ TEST(SimOptions, EveryFaultHasASpelling) {
                               .onlyIndex = 72,
                               .programmerBusyForever = true,
                               .noSwitch = true,
-                              .removeSwitchAfter = 5}));
+                              .removeSwitchAfter = 5,
+                              .ignoredWrite = 9}));
   ASSERT_TRUE(ParseFault("garbage:AB01", f, error)) << error;
   EXPECT_EQ(f.garbageBefore, (std::vector<std::uint8_t>{0xAB, 0x01}));
 }

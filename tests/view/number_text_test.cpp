@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "view/convert_error_text.h"
+
 namespace tarnwick {
 namespace {
 
@@ -110,6 +112,27 @@ TEST(ParseIntegerTest, ReadsSignedDecimalNumbersOnly) {
   }
   EXPECT_THAT([] { ParseInteger("x1"); },
               testing::ThrowsMessage<EConvertError>("'x1' is not a valid integer value"));
+}
+
+TEST(ConvertErrorTextTest, NamesTheTextInTheUsersLanguage) {
+  struct Row {
+    const char* text;
+    NumberKind kind;
+    int language;
+    const char* shown;
+  };
+  const Row rows[] = {
+      {"abc", NumberKind::kFloat, 1, "'abc' is not a valid floating point value"},
+      {" ,", NumberKind::kFloat, 2, "' ,' ist kein gültiger Gleitkommawert"},
+      {"x1", NumberKind::kInteger, 3, "'x1' n'est pas une valeur entière valide"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ConvertErrorText(EConvertError(row.text, row.kind), row.language), row.shown);
+  }
+  EXPECT_THAT([] { ParseNumber("1,5", '.'); },
+              testing::Throws<EConvertError>(
+                  testing::AllOf(testing::Property(&EConvertError::text, "1,5"),
+                                 testing::Property(&EConvertError::kind, NumberKind::kFloat))));
 }
 
 }  // namespace

@@ -1,0 +1,120 @@
+#include "texts/console_texts.h"
+
+#include <array>
+#include <cstddef>
+
+#include "texts/message_table.h"
+
+namespace tarnwick {
+namespace {
+
+struct Translations {
+  ConsoleText key;
+  std::string_view english;
+  std::string_view german;
+  std::string_view french;
+};
+
+// In the order of the keys, so that a key is its entry's index.
+constexpr std::array<Translations, 23> kTexts{{
+    {ConsoleText::kReadBackDiffers, "The device now holds other values than were written:",
+     "Das Gerät enthält jetzt andere Werte als geschrieben wurden:",
+     "L'appareil contient maintenant d'autres valeurs que celles qui ont été écrites:"},
+    {ConsoleText::kHighSwitchPoint, "high switch point", "oberer Schaltpunkt",
+     "point de commutation haut"},
+    {ConsoleText::kLowSwitchPoint, "low switch point", "unterer Schaltpunkt",
+     "point de commutation bas"},
+    {ConsoleText::kFunction, "function", "Funktion", "fonction"},
+    {ConsoleText::kContact, "contact", "Kontakt", "contact"},
+    {ConsoleText::kClosingDelay, "closing delay", "Schliessverzögerung",
+     "temporisation à la fermeture"},
+    {ConsoleText::kOpeningDelay, "opening delay", "Öffnungsverzögerung",
+     "temporisation à l'ouverture"},
+    {ConsoleText::kOff, "Off", "Aus", "Arrêt"},
+    {ConsoleText::kHysteresis, "Hysteresis", "Hysterese", "Hystérésis"},
+    {ConsoleText::kWindow, "Window", "Fenster", "Fenêtre"},
+    // The switch pages name the contacts alike in every language.
+    {ConsoleText::kNormallyOpen, "NO", "NO", "NO"},
+    {ConsoleText::kNormallyClosed, "NC", "NC", "NC"},
+    {ConsoleText::kUnknownValue, "unknown", "unbekannt", "inconnu"},
+    {ConsoleText::kWrittenRead, "%1: written %2, read %3", "%1: geschrieben %2, gelesen %3",
+     "%1: écrit %2, lu %3"},
+    {ConsoleText::kNotAFloat, "'%1' is not a valid floating point value",
+     "'%1' ist kein gültiger Gleitkommawert",
+     "'%1' n'est pas une valeur à virgule flottante valide"},
+    {ConsoleText::kNotAnInteger, "'%1' is not a valid integer value",
+     "'%1' ist kein gültiger ganzzahliger Wert", "'%1' n'est pas une valeur entière valide"},
+    {ConsoleText::kRefuseAddress, "\"%1\" must be a whole number from 1 to 255, not '%2'.",
+     "„%1“ muss eine ganze Zahl von 1 bis 255 sein, nicht '%2'.",
+     "« %1 » doit être un nombre entier de 1 à 255, et non '%2'."},
+    {ConsoleText::kRefuseDelay, "\"%1\" must be a whole number of steps from 0 to 255, not '%2'.",
+     "„%1“ muss eine ganze Zahl von Schritten von 0 bis 255 sein, nicht '%2'.",
+     "« %1 » doit être un nombre entier de pas de 0 à 255, et non '%2'."},
+    {ConsoleText::kRefuseWindowHysteresis,
+     "\"%1\" must be a whole number of ADC points from 0 to 255, not '%2'.",
+     "„%1“ muss eine ganze Zahl von ADC-Punkten von 0 bis 255 sein, nicht '%2'.",
+     "« %1 » doit être un nombre entier de points ADC de 0 à 255, et non '%2'."},
+    {ConsoleText::kRefuseSerialNumber,
+     "\"%1\" must be a whole number from -2147483648 to 2147483647, not '%2'.",
+     "„%1“ muss eine ganze Zahl von -2147483648 bis 2147483647 sein, nicht '%2'.",
+     "« %1 » doit être un nombre entier de -2147483648 à 2147483647, et non '%2'."},
+    {ConsoleText::kRefuseFloat,
+     "\"%1\" must be a number from -3.4E38 to 3.4E38 with '%3' as decimal separator, not '%2'.",
+     "„%1“ muss eine Zahl von -3,4E38 bis 3,4E38 mit '%3' als Dezimaltrennzeichen sein, nicht "
+     "'%2'.",
+     "« %1 » doit être un nombre de -3,4E38 à 3,4E38 avec '%3' comme séparateur décimal, et non "
+     "'%2'."},
+    {ConsoleText::kRefuseListChoice, "\"%1\": choose one of the entries of the list.",
+     "„%1“: Bitte einen Eintrag der Liste wählen.",
+     "« %1 »: choisissez une des entrées de la liste."},
+    {ConsoleText::kJournalNotWritten,
+     "The production journal could not be written (%1). The programming itself is not affected.",
+     "Das Produktionsprotokoll konnte nicht geschrieben werden (%1). Die Programmierung selbst "
+     "ist davon nicht betroffen.",
+     "Le journal de production n'a pas pu être écrit (%1). La programmation elle-même n'en est "
+     "pas affectée."},
+}};
+
+constexpr bool InKeyOrder() {
+  for (std::size_t i = 0; i < kTexts.size(); ++i) {
+    if (static_cast<std::size_t>(kTexts[i].key) != i) return false;
+  }
+  return static_cast<std::size_t>(ConsoleText::kJournalNotWritten) + 1 == kTexts.size();
+}
+static_assert(InKeyOrder());
+
+const Translations& Entry(ConsoleText key) { return kTexts[static_cast<std::size_t>(key)]; }
+
+}  // namespace
+
+std::string_view ConsoleTextOf(int languageIndex, ConsoleText key) {
+  const Translations& entry = Entry(key);
+  switch (languageIndex) {
+    case kLanguageGerman:
+      return entry.german;
+    case kLanguageFrench:
+      return entry.french;
+    default:
+      return entry.english;
+  }
+}
+
+std::string ConsoleTextWith(int languageIndex, ConsoleText key,
+                            std::initializer_list<std::string_view> arguments) {
+  const std::string_view pattern = ConsoleTextOf(languageIndex, key);
+  std::string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+                        pattern[i + 1] <= '9';
+    const auto argument = marker ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
+    if (marker && argument < arguments.size()) {
+      text += *(arguments.begin() + argument);
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+// The console's own texts, beside the fixed message table: what it says about
+// a device that kept other values than were written, about typed text that is
+// not a number, about factory inputs it refuses and about the production
+// journal. A "%n" in a text stands for the n-th argument of ConsoleTextWith.
+enum class ConsoleText : std::uint8_t {
+  // The warning after programming and its parts.
+  kReadBackDiffers,  // heading
+  kHighSwitchPoint,
+  kLowSwitchPoint,
+  kFunction,
+  kContact,
+  kClosingDelay,
+  kOpeningDelay,
+  kOff,
+  kHysteresis,
+  kWindow,
+  kNormallyOpen,
+  kNormallyClosed,
+  kUnknownValue,  // a device code that names no function or contact
+  kWrittenRead,   // %1 field, %2 written value, %3 read value
+
+  // %1 the text that is not a number.
+  kNotAFloat,
+  kNotAnInteger,
+
+  // Refused factory inputs: %1 the field's caption, %2 what was typed.
+  kRefuseAddress,
+  kRefuseDelay,
+  kRefuseWindowHysteresis,
+  kRefuseSerialNumber,
+  kRefuseFloat,  // %3 the decimal separator
+  kRefuseListChoice,
+
+  // %1 why the journal line could not be written.
+  kJournalNotWritten,
+};
+
+// The text in language 1 English, 2 German or 3 French, UTF-8; any other
+// language index gives English.
+std::string_view ConsoleTextOf(int languageIndex, ConsoleText key);
+
+// The text with "%1", "%2", ... replaced by the arguments in that order; a
+// "%n" without an argument stays as it is.
+std::string ConsoleTextWith(int languageIndex, ConsoleText key,
+                            std::initializer_list<std::string_view> arguments);
+
+}  // namespace tarnwick
