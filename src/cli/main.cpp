@@ -28,6 +28,8 @@ constexpr const char* kUsage =
     "  factory-program --port P --from A --to B --values FILE.json [--serial N]\n"
     "      program every programming adapter from address A to B with the values of\n"
     "      FILE.json and, with --serial, ascending serial numbers from N\n"
+    "  ports\n"
+    "      list the present ports, one JSON object a line, in the order of their numbers\n"
     "\n"
     "The pressure switch family asks whether to search again when the adapter finds no\n"
     "switch: --retry-no-switch N answers OK N times, the default answers Cancel.\n"
@@ -63,6 +65,7 @@ int main(int argc, char** argv) {
       {"program", tarnwick::cli::RunProgram},
       {"live", tarnwick::cli::RunLive},
       {"factory-program", tarnwick::cli::RunFactoryProgram},
+      {"ports", tarnwick::cli::RunPorts},
   };
   const auto command = commands.find(words.front());
   if (command == commands.end()) return UsageMistake("unknown command '" + words.front() + "'");
