@@ -35,7 +35,9 @@ LinkOutcome TryLink(const std::filesystem::path& link, const std::string& device
 }  // namespace
 
 std::unique_ptr<PortPublisher> PortPublisher::Publish(const std::string& device,
-                                                      std::optional<int> com, std::string& error) {
+                                                      std::optional<int> com,
+                                                      const std::set<int>& machineNumbers,
+                                                      std::string& error) {
   std::error_code ec;
   std::filesystem::create_directories(PortsDirectory(), ec);
   if (ec) {
@@ -45,6 +47,7 @@ std::unique_ptr<PortPublisher> PortPublisher::Publish(const std::string& device,
   const int first = com.value_or(kFirstFreeCandidate);
   const int last = com.value_or(kLastCom);
   for (int n = first; n <= last; ++n) {
+    if (!com && machineNumbers.contains(n)) continue;
     const std::filesystem::path link = PortLinkPath(n);
     switch (TryLink(link, device, error)) {
       case LinkOutcome::kLinked:

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace tarnwick {
@@ -12,8 +13,11 @@ namespace tarnwick {
 class PortPublisher {
  public:
   // Creates the directory if needed and links `device` as COM<com>, or as the
-  // first free number from 2. A link whose target is gone counts as free.
+  // first free number from 2. A link whose target is gone counts as free; a
+  // number of `machineNumbers` (the machine's own ports, present or
+  // remembered) does not, so that a simulator never hides an adapter.
   static std::unique_ptr<PortPublisher> Publish(const std::string& device, std::optional<int> com,
+                                                const std::set<int>& machineNumbers,
                                                 std::string& error);
   ~PortPublisher();
   PortPublisher(const PortPublisher&) = delete;

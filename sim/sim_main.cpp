@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "ports/port_table.h"
 #include "sim/port_publisher.h"
 #include "sim/pty_server.h"
 #include "sim/sim_options.h"
@@ -65,7 +66,8 @@ int main(int argc, char** argv) {
 
   tarnwick::PtyServer server(bus, {.instant = options->instant});
   if (!server.Open(error)) return Fail(error, kExitFailure);
-  const auto publisher = tarnwick::PortPublisher::Publish(server.DevicePath(), options->com, error);
+  const auto publisher = tarnwick::PortPublisher::Publish(
+      server.DevicePath(), options->com, tarnwick::LinuxPortTable().NumbersInUse(), error);
   if (!publisher) return Fail(error, kExitFailure);
 
   std::cout << "COM" << publisher->Com() << ' ' << server.DevicePath() << std::endl;

@@ -13,5 +13,6 @@ int RunRead(const std::vector<std::string>& words);
 int RunProgram(const std::vector<std::string>& words);
 int RunLive(const std::vector<std::string>& words);
 int RunFactoryProgram(const std::vector<std::string>& words);
+int RunPorts(const std::vector<std::string>& words);
 
 }  // namespace tarnwick::cli

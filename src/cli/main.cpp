@@ -33,6 +33,8 @@ constexpr const char* kUsage =
     "      per address goes to the production journal FILE, by default the file of the\n"
     "      day journal-YYYY-MM-DD.jsonl in $XDG_DATA_HOME/Vostrand/Tarnwick\n"
     "      (~/.local/share/Vostrand/Tarnwick when XDG_DATA_HOME is not set)\n"
+    "  ports\n"
+    "      list the present ports, one JSON object a line, in the order of their numbers\n"
     "\n"
     "The pressure switch family asks whether to search again when the adapter finds no\n"
     "switch: --retry-no-switch N answers OK N times, the default answers Cancel.\n"
@@ -68,6 +70,7 @@ int main(int argc, char** argv) {
       {"program", tarnwick::cli::RunProgram},
       {"live", tarnwick::cli::RunLive},
       {"factory-program", tarnwick::cli::RunFactoryProgram},
+      {"ports", tarnwick::cli::RunPorts},
   };
   const auto command = commands.find(words.front());
   if (command == commands.end()) return UsageMistake("unknown command '" + words.front() + "'");

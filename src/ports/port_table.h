@@ -1,6 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,10 +16,17 @@ inline constexpr int kMaxComNumber = 256;
 // One present port: the console's COM number and the device that opens it.
 struct PortEntry {
   int comNumber = 0;
-  std::string devicePath;
+  std::string devicePath{};
   // Published in the ports directory (a simulator or another program's pty),
   // not a device of the machine.
   bool virtualPort = false;
+  // The name the port is published under: the kernel driver and the device
+  // ("ftdi_sio ttyUSB0"), or for a published link one with "VCP" in it.
+  std::string publishedName{};
+  // What the device tells of itself; empty where it tells nothing.
+  std::string vendor{};
+  std::string product{};
+  std::string serial{};
 
   friend bool operator==(const PortEntry&, const PortEntry&) = default;
 };
@@ -35,26 +45,43 @@ class PortTable {
   virtual std::vector<PortEntry> PresentPorts() const = 0;
 };
 
-// The ports of a Linux machine: the links COM<n> in PortsDirectory() that point
-// at a character device, and the serial UARTs /dev/ttyS<k> as COM<k+1>. A
-// published link wins over a UART with the same number: whoever published it
-// meant that number, so a link that points at nothing leaves its number
-// without a device rather than sending its frames to the UART.
+class PortNumberMemory;
+class SerialDeviceSource;
+
+// The ports of a Linux machine: its serial devices, numbered as NumberDevices
+// (device_numbering.h) tells, and the links COM<n> in PortsDirectory(). A
+// published link wins over a device with the same number: whoever published
+// it meant that number, so a link that points at nothing leaves its number
+// without a device rather than sending its frames to the device.
 class LinuxPortTable final : public PortTable {
  public:
-  // The roots are parameters so tests can give a temporary tree.
-  explicit LinuxPortTable(std::filesystem::path devRoot = "/dev",
-                          std::filesystem::path sysTtyRoot = "/sys/class/tty");
+  // The machine's devices through libudev, their numbers remembered in
+  // DefaultPortNumberFile(), warnings about that file on stderr.
+  LinuxPortTable();
+  // `devices` and `numberFile` are parameters so tests can give their own.
+  LinuxPortTable(std::shared_ptr<SerialDeviceSource> devices, std::filesystem::path numberFile,
+                 std::ostream& warnings);
+  ~LinuxPortTable() override;
+  LinuxPortTable(const LinuxPortTable&) = delete;
+  LinuxPortTable& operator=(const LinuxPortTable&) = delete;
 
   std::string DevicePath(int comNumber) const override;
   std::string MissingReason(int comNumber) const override;
   std::vector<PortEntry> PresentPorts() const override;
 
- private:
-  std::string UartPath(int comNumber) const;
+  // The present ports in the machine's own order, which stays the same while
+  // nothing comes or goes: the devices as the device manager lists them, then
+  // the published links in directory order.
+  std::vector<PortEntry> PortsInListOrder() const;
+  // The numbers a newly published port should leave alone: those of present
+  // ports, and those remembered for adapters that are unplugged now.
+  std::set<int> NumbersInUse() const;
 
-  std::filesystem::path devRoot_;
-  std::filesystem::path sysTtyRoot_;
+ private:
+  std::shared_ptr<SerialDeviceSource> devices_;
+  // Numbering a device seen for the first time is remembering, not a change
+  // of what the table means, so the const queries may do it.
+  std::unique_ptr<PortNumberMemory> memory_;
 };
 
 // One COM number bound to one device, for a command line that names the device.

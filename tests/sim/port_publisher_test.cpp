@@ -16,11 +16,11 @@ class PortPublisherTest : public ::testing::Test {
 };
 
 TEST_F(PortPublisherTest, TakesTheFirstFreeNumberFrom2AndRemovesItsLink) {
-  auto first = PortPublisher::Publish(device, std::nullopt, error);
+  auto first = PortPublisher::Publish(device, std::nullopt, {}, error);
   ASSERT_TRUE(first) << error;
   EXPECT_EQ(first->Com(), 2);
   EXPECT_EQ(std::filesystem::read_symlink(PortLinkPath(2)), device);
-  auto second = PortPublisher::Publish(device, std::nullopt, error);
+  auto second = PortPublisher::Publish(device, std::nullopt, {}, error);
   ASSERT_TRUE(second) << error;
   EXPECT_EQ(second->Com(), 3);
   first.reset();
@@ -31,15 +31,26 @@ TEST_F(PortPublisherTest, TakesTheFirstFreeNumberFrom2AndRemovesItsLink) {
 TEST_F(PortPublisherTest, AChosenNumberInUseIsRefusedAndAStaleLinkTakenOver) {
   std::filesystem::create_directories(dir.ports());
   std::filesystem::create_symlink("/dev/pts/does-not-exist", PortLinkPath(2));
-  auto stale = PortPublisher::Publish(device, std::nullopt, error);
+  auto stale = PortPublisher::Publish(device, std::nullopt, {}, error);
   ASSERT_TRUE(stale) << error;
   EXPECT_EQ(stale->Com(), 2);
 
-  auto chosen = PortPublisher::Publish(device, 9, error);
+  auto chosen = PortPublisher::Publish(device, 9, {}, error);
   ASSERT_TRUE(chosen) << error;
   EXPECT_EQ(chosen->Com(), 9);
-  EXPECT_FALSE(PortPublisher::Publish(device, 9, error));
+  EXPECT_FALSE(PortPublisher::Publish(device, 9, {}, error));
   EXPECT_NE(error.find("COM9"), std::string::npos);
+}
+
+// The machine's adapters keep their numbers, even when unplugged, but a
+// number asked for is the asker's business.
+TEST_F(PortPublisherTest, LeavesTheMachinesNumbersAloneUnlessOneIsAskedFor) {
+  auto free = PortPublisher::Publish(device, std::nullopt, {2, 3, 5}, error);
+  ASSERT_TRUE(free) << error;
+  EXPECT_EQ(free->Com(), 4);
+  auto chosen = PortPublisher::Publish(device, 3, {2, 3, 5}, error);
+  ASSERT_TRUE(chosen) << error;
+  EXPECT_EQ(chosen->Com(), 3);
 }
 
 }  // namespace
