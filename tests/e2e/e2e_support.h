@@ -15,7 +15,7 @@
 #include "bus/virtual_clock.h"
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"
-#include "serial/private_ports_directory.h"
+#include "support/private_ports_directory.h"
 #include "support/scoped_environment.h"
 #include "support/sim_process.h"
 

@@ -9,7 +9,7 @@
 
 #include "fake_udev.h"
 #include "ports/port_table.h"
-#include "serial/private_ports_directory.h"
+#include "support/private_ports_directory.h"
 
 namespace tarnwick::testing {
 

@@ -5,7 +5,7 @@
 
 #include "programming/journal_file.h"
 #include "programming_test_support.h"
-#include "serial/private_ports_directory.h"
+#include "support/private_ports_directory.h"
 #include "support/scoped_environment.h"
 
 namespace tarnwick {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ports/ports_directory.h"
-#include "serial/private_ports_directory.h"
+#include "support/private_ports_directory.h"
 
 namespace tarnwick {
 namespace {

@@ -10,9 +10,7 @@
 #include <fstream>
 #include <vector>
 
-#include "ports/com_port_factory.h"
-#include "ports/port_table.h"
-#include "pty_pair.h"
+#include "support/pty_pair.h"
 
 namespace tarnwick {
 namespace {
@@ -140,23 +138,6 @@ TEST(PosixSerialPortOpen, TellsWhyADeviceCannotBeUsed) {
     EXPECT_FALSE(status.systemText.empty()) << path;
   }
   std::filesystem::remove_all(root);
-}
-
-TEST(ComPortFactoryTest, OpensTheDeviceTheTableMapsTheNumberTo) {
-  PtyPair pty;
-  ASSERT_TRUE(pty.ok());
-  const FixedPortTable table(4, pty.slavePath());
-  ComPortFactory factory(table);
-
-  EXPECT_EQ(factory.DeviceName(4), pty.slavePath());
-  PortStatus status;
-  EXPECT_TRUE(factory.Open(4, status));
-  EXPECT_TRUE(status.ok());
-
-  EXPECT_EQ(factory.DeviceName(5), "");
-  EXPECT_EQ(factory.Open(5, status), nullptr);
-  EXPECT_EQ(status.error, PortError::kNotFound);
-  EXPECT_EQ(status.systemText, "no such port is present");
 }
 
 }  // namespace
