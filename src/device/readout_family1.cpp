@@ -12,6 +12,15 @@ constexpr int kPollIntervalMs = 200;
 constexpr int kMaxPolls = 21;
 constexpr int kProgressPerPoll = 5;
 constexpr int kProgressAfterReadAgain = 5;
+// Where the progress bar stands after each step of the read-out.
+constexpr int kProgressRangesRead = 50;
+constexpr int kProgressAnalogRangeRead = 60;
+constexpr int kProgressSwitch1PointsRead = 70;
+constexpr int kProgressSwitch2PointsRead = 80;
+constexpr int kProgressSerialNumberRead = 85;
+constexpr int kProgressSwitchInfoRead = 90;
+constexpr int kProgressOutputTypesRead = 95;
+constexpr int kProgressSwitch1SettingsRead = 100;
 
 // The programmer is reached only through its own address; it finds the
 // switch, copies its data into itself, and then answers ordinary reads.
@@ -108,35 +117,35 @@ bool Family1Reader::ReadRangesAndPoints(DeviceReadout& r) {
           BusResult::kOk) {
     return false;
   }
-  observer_.SetProgress(50);
+  observer_.SetProgress(kProgressRangesRead);
   ValueRange analog;
   if (ReadRange(link_, address_, kCoefAnalogOutMin, kCoefAnalogOutMax, analog) != BusResult::kOk)
     return false;
   r.analogOutputRange = analog;
-  observer_.SetProgress(60);
+  observer_.SetProgress(kProgressAnalogRangeRead);
   if (ReadSwitchPoints(link_, address_, kCoefSwitch1High, kCoefSwitch1Low, r.switches[0].highBar,
                        r.switches[0].lowBar) != BusResult::kOk) {
     return false;
   }
-  observer_.SetProgress(70);
+  observer_.SetProgress(kProgressSwitch1PointsRead);
   if (ReadSwitchPoints(link_, address_, kCoefSwitch2High, kCoefSwitch2Low, r.switches[1].highBar,
                        r.switches[1].lowBar) != BusResult::kOk) {
     return false;
   }
-  observer_.SetProgress(80);
+  observer_.SetProgress(kProgressSwitch2PointsRead);
   return true;
 }
 
 bool Family1Reader::ReadDeviceValues(DeviceReadout& r) {
   if (ReadSerialNumber(link_, address_, r.serialNumber) != BusResult::kOk) return false;
-  observer_.SetProgress(85);
+  observer_.SetProgress(kProgressSerialNumberRead);
   std::uint8_t reported = 0;
   if (SetBusAddress(link_, address_, 0, reported) != BusResult::kOk) return false;
   r.reportedBusAddress = reported;
   ParameterBytes d{};
   if (ReadParameter(link_, address_, kParamDeviceInfo, d) != BusResult::kOk) return false;
   r.attachedSwitch = AttachedSwitchInfo{d[0], d[1], d[2], d[3]};
-  observer_.SetProgress(90);
+  observer_.SetProgress(kProgressSwitchInfoRead);
   return true;
 }
 
@@ -145,10 +154,10 @@ bool Family1Reader::ReadSwitchSettings(DeviceReadout& r) {
   if (ReadParameter(link_, address_, kParamOutputTypes, d) != BusResult::kOk) return false;
   r.switches[0].outputType = DecodeOutputType(d[0]);
   r.switches[1].outputType = DecodeOutputType(d[1]);
-  observer_.SetProgress(95);
+  observer_.SetProgress(kProgressOutputTypesRead);
   if (ReadParameter(link_, address_, kParamSwitch1, d) != BusResult::kOk) return false;
   ApplySwitchParameter(d, r.switches[0]);
-  observer_.SetProgress(100);
+  observer_.SetProgress(kProgressSwitch1SettingsRead);
   if (ReadParameter(link_, address_, kParamSwitch2, d) != BusResult::kOk) return false;
   ApplySwitchParameter(d, r.switches[1]);
   return true;

@@ -8,6 +8,14 @@
 namespace tarnwick {
 namespace {
 
+// Where the progress bar stands after each step of the read-outs; both end at
+// kProgressDone.
+constexpr int kProgressRangesRead = 60;  // family 2
+constexpr int kProgressSwitch1PointsRead = 70;
+constexpr int kProgressSwitch2PointsRead = 80;
+constexpr int kProgressSerialNumberRead = 90;  // family 2
+constexpr int kProgressDone = 100;
+
 // Both families report the same progress after each switch's pair of points.
 bool ReadSwitchPointsOf(BusLink& link, std::uint8_t address, DeviceReadout& r,
                         EngineObserver& observer) {
@@ -16,12 +24,12 @@ bool ReadSwitchPointsOf(BusLink& link, std::uint8_t address, DeviceReadout& r,
       BusResult::kOk) {
     return false;
   }
-  observer.SetProgress(70);
+  observer.SetProgress(kProgressSwitch1PointsRead);
   if (ReadSwitchPoints(link, address, kCoefSwitch2High, kCoefSwitch2Low, sw2.highBar, sw2.lowBar) !=
       BusResult::kOk) {
     return false;
   }
-  observer.SetProgress(80);
+  observer.SetProgress(kProgressSwitch2PointsRead);
   return true;
 }
 
@@ -50,7 +58,7 @@ ReadoutResult ReadOutFamily2(BusLink& link, const DeviceIdentity& identity,
           BusResult::kOk) {
     return ReadoutFailed();
   }
-  observer.SetProgress(60);
+  observer.SetProgress(kProgressRangesRead);
   ConfigBytes modes{};
   if (ReadConfig(link, kAddress, kRegisterSwitchModes, modes) != BusResult::kOk)
     return ReadoutFailed();
@@ -58,11 +66,11 @@ ReadoutResult ReadOutFamily2(BusLink& link, const DeviceIdentity& identity,
   ApplyModeByte(modes[1], r.switches[1]);
   if (!ReadSwitchPointsOf(link, kAddress, r, observer)) return ReadoutFailed();
   if (ReadSerialNumber(link, kAddress, r.serialNumber) != BusResult::kOk) return ReadoutFailed();
-  observer.SetProgress(90);
+  observer.SetProgress(kProgressSerialNumberRead);
   std::uint8_t reported = 0;
   if (SetBusAddress(link, kAddress, 0, reported) != BusResult::kOk) return ReadoutFailed();
   r.reportedBusAddress = reported;
-  observer.SetProgress(100);
+  observer.SetProgress(kProgressDone);
   return {EngineOutcome::Success(), r};
 }
 
@@ -91,7 +99,7 @@ ReadoutResult ReadOutFamily4(BusLink& link, std::uint8_t sessionAddress,
   if (ReadConfig(link, sessionAddress, kRegisterLevelUnit, unit) != BusResult::kOk)
     return ReadoutFailed();
   r.levelUnitIndex = unit[0];
-  observer.SetProgress(100);
+  observer.SetProgress(kProgressDone);
   return {EngineOutcome::Success(), r};
 }
 

@@ -13,6 +13,11 @@ namespace {
 
 constexpr float kAnalogOutMinVolt = 0.5F;
 constexpr float kAnalogOutMaxVolt = 4.5F;
+// Where the progress bar stands at the start of each pass, and at the end.
+constexpr int kProgressAnnouncing = 5;
+constexpr int kProgressWriting = 20;
+constexpr int kProgressTransferring = 50;
+constexpr int kProgressDone = 70;
 
 BusResult Announce(BusLink& link, std::uint8_t address) {
   DeviceIdentity identity;
@@ -96,7 +101,7 @@ EngineOutcome ProgramAddressRange(BusLink& link, const FactoryProgramInputs& inp
   const auto served = [&](RangePass pass, std::uint8_t address) {
     if (addressServed) addressServed(pass, address);
   };
-  observer.SetProgress(5);
+  observer.SetProgress(kProgressAnnouncing);
 
   for (const std::uint8_t address : addresses) {
     if (Announce(link, address) != BusResult::kOk)
@@ -104,7 +109,7 @@ EngineOutcome ProgramAddressRange(BusLink& link, const FactoryProgramInputs& inp
     served(RangePass::kAnnounce, address);
   }
 
-  observer.SetProgress(20);
+  observer.SetProgress(kProgressWriting);
   // Unsigned, so that counting past the largest serial number wraps instead of overflowing.
   auto serialNumber = static_cast<std::uint32_t>(inputs.firstSerialNumber);
   for (const std::uint8_t address : addresses) {
@@ -116,7 +121,7 @@ EngineOutcome ProgramAddressRange(BusLink& link, const FactoryProgramInputs& inp
     served(RangePass::kWrite, address);
   }
 
-  observer.SetProgress(50);
+  observer.SetProgress(kProgressTransferring);
   for (const std::uint8_t address : addresses) {
     if (auto failure = AwaitReady(link, address, false, observer)) return *failure;
     if (StartProgrammerJob(link, address, kJobCopySwitchData) != BusResult::kOk) {
@@ -125,7 +130,7 @@ EngineOutcome ProgramAddressRange(BusLink& link, const FactoryProgramInputs& inp
     served(RangePass::kTransfer, address);
   }
 
-  observer.SetProgress(70);
+  observer.SetProgress(kProgressDone);
   return EngineOutcome::Success();
 }
 

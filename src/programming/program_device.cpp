@@ -28,6 +28,12 @@ constexpr std::array<SwitchPlace, 2> kSwitchPlaces{{
 }};
 
 constexpr int kProgressBeforeSwitchOutputs = 30;
+// Family 1: the programmer has been told to look for its switch.
+constexpr int kProgressSwitchFound = 20;
+// Family 2, after each of its three writes.
+constexpr int kProgressModesWritten = 10;
+constexpr int kProgressSwitch1PointsWritten = 20;
+constexpr int kProgressSwitch2PointsWritten = 30;
 
 const SwitchProgramValues& ValuesOf(const NormalProgramInputs& inputs, std::size_t n) {
   return n == 0 ? inputs.switch1 : inputs.switch2;
@@ -74,7 +80,7 @@ EngineOutcome ProgramFamily1(BusLink& link, const NormalProgramInputs& inputs,
                              EngineObserver& observer) {
   if (StartProgrammerJob(link, kDefaultBusAddress, kJobFindSwitch) != BusResult::kOk)
     return WriteFailed();
-  observer.SetProgress(20);
+  observer.SetProgress(kProgressSwitchFound);
   // A programmer still busy after the last poll is written to all the same.
   if (!WaitProgrammerReady(link, kDefaultBusAddress, true, observer).answered()) {
     return WriteFailed();
@@ -91,13 +97,13 @@ EngineOutcome ProgramFamily2(BusLink& link, std::uint8_t sessionAddress,
   modes[1] = EncodeModeByte(inputs.switch2.selection);
   if (WriteConfig(link, sessionAddress, kRegisterSwitchModes, modes) != BusResult::kOk)
     return WriteFailed();
-  observer.SetProgress(10);
+  observer.SetProgress(kProgressModesWritten);
   if (WriteSwitchPoints(link, kSwitchPlaces[0], inputs.switch1) != BusResult::kOk)
     return WriteFailed();
-  observer.SetProgress(20);
+  observer.SetProgress(kProgressSwitch1PointsWritten);
   if (WriteSwitchPoints(link, kSwitchPlaces[1], inputs.switch2) != BusResult::kOk)
     return WriteFailed();
-  observer.SetProgress(30);
+  observer.SetProgress(kProgressSwitch2PointsWritten);
   return EngineOutcome::Success();
 }
 

@@ -11,24 +11,26 @@ namespace tarnwick {
 // Writes of the programming engines that go out in a fixed order and stop at
 // the first failure, whose result they return.
 
-inline BusResult WriteCoefficients(
-    BusLink& link, std::uint8_t address,
-    std::initializer_list<std::pair<std::uint8_t, float>> coefficients) {
-  for (const auto& [number, value] : coefficients) {
-    const BusResult result = WriteCoefficient(link, address, number, value);
+template <typename Value, typename Write>
+BusResult WriteInOrder(BusLink& link, std::uint8_t address,
+                       std::initializer_list<std::pair<std::uint8_t, Value>> items, Write write) {
+  for (const auto& [number, value] : items) {
+    const BusResult result = write(link, address, number, value);
     if (result != BusResult::kOk) return result;
   }
   return BusResult::kOk;
 }
 
+inline BusResult WriteCoefficients(
+    BusLink& link, std::uint8_t address,
+    std::initializer_list<std::pair<std::uint8_t, float>> coefficients) {
+  return WriteInOrder(link, address, coefficients, WriteCoefficient);
+}
+
 inline BusResult WriteParameters(
     BusLink& link, std::uint8_t address,
     std::initializer_list<std::pair<std::uint8_t, ParameterBytes>> blocks) {
-  for (const auto& [index, bytes] : blocks) {
-    const BusResult result = WriteParameter(link, address, index, bytes);
-    if (result != BusResult::kOk) return result;
-  }
-  return BusResult::kOk;
+  return WriteInOrder(link, address, blocks, WriteParameter);
 }
 
 }  // namespace tarnwick

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +12,8 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "support/spawn.h"
 
 namespace tarnwick::testing {
 namespace {
@@ -37,24 +38,15 @@ ProgramRun::ProgramRun(const std::string& program, const std::vector<std::string
     : err_(std::tmpfile()) {
   int out[2];
   if (!err_ || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("no pipe or file for output");
-  std::vector<std::string> words{program};
-  words.insert(words.end(), arguments.begin(), arguments.end());
-  std::vector<char*> argv;
-  for (auto& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, fileno(err_), STDERR_FILENO);
-  const int rc = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
+  try {
+    pid_ = SpawnProgram(program, arguments, out[1], fileno(err_));
+  } catch (...) {
+    close(out[0]);
+    close(out[1]);
+    throw;
+  }
   close(out[1]);
   out_ = out[0];
-  if (rc != 0) {
-    pid_ = -1;
-    throw std::runtime_error("cannot start " + program);
-  }
 }
 
 ProgramRun::~ProgramRun() {

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,7 +11,7 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "support/spawn.h"
 
 namespace tarnwick::testing {
 
@@ -27,24 +26,14 @@ class SimProcess {
   SimProcess(const std::string& program, const std::vector<std::string>& options) {
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-    std::vector<std::string> words{program};
-    words.insert(words.end(), options.begin(), options.end());
-    std::vector<char*> argv;
-    for (auto& w : words) argv.push_back(w.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    const int rc = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (rc != 0) {
+    try {
+      pid_ = SpawnProgram(program, options, out[1]);
+    } catch (...) {
       close(out[0]);
-      pid_ = -1;
-      throw std::runtime_error("cannot start " + program);
+      close(out[1]);
+      throw;
     }
+    close(out[1]);
     stdout_ = fdopen(out[0], "r");
     pollfd ready{out[0], POLLIN, 0};
     char line[512] = {};
