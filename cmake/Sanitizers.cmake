@@ -1,4 +1,11 @@
 if(TARNWICK_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
-  add_link_options(-fsanitize=address,undefined)
+  if(MSVC)
+    add_compile_options(/fsanitize=address)
+  elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+  else()
+    message(FATAL_ERROR "TARNWICK_SANITIZE: no sanitizers known for ${CMAKE_CXX_COMPILER_ID}")
+  endif()
 endif()

@@ -188,7 +188,7 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
     } else if (arg == "--family" || arg == "--address" || arg == "--version" ||
                arg == "--busy-polls" || arg == "--fault") {
       if (!ApplyStationKey(arg.substr(2), value, single, error)) {
-        error = arg + ": " + error;
+        error.insert(0, arg + ": ");
         return std::nullopt;
       }
       singleGiven = true;
@@ -207,7 +207,7 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
 }
 
 std::string SimUsage() {
-  return R"(Usage: tarnwick-sim [OPTIONS]
+  return R"(usage: tarnwick-sim [OPTIONS]
 Simulates pressure switch devices behind a pseudo-terminal published as a COM
 port, so that tarnwick and tarnwick-cli can be used without hardware. Prints
 "COM<n> <device>" and serves until interrupted (SIGINT or SIGTERM).

@@ -6,6 +6,8 @@
 //                                               screen (bench/startup times it).
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <cstring>
 
 #include "app/bus_log_category.h"
 #include "app/console_windows.h"
@@ -19,7 +21,37 @@
 #include "settings/qsettings_store.h"
 #include "ui/fonts.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tarnwick [workshop]\n"
+    "\n"
+    "The configuration console: read a device on the chosen COM port, edit its two\n"
+    "switch outputs, program it back and watch its readings.\n"
+    "\n"
+    "  workshop   factory mode, for production (the word anywhere on the command line,\n"
+    "             in any case)\n"
+    "  --help     this text\n"
+    "\n"
+    "Language, COM port, pressure unit and window position are kept in\n"
+    "$XDG_CONFIG_HOME/Vostrand/Tarnwick.conf. QT_LOGGING_RULES=\"tarnwick.bus.debug=true\"\n"
+    "logs every bus frame in hex.\n";
+
+bool AsksForHelp(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  // Before the application exists, so that it needs no display.
+  if (AsksForHelp(argc, argv)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
   QApplication::setStyle(new tarnwick::GroupBoxStyle);

@@ -46,7 +46,7 @@ std::unique_ptr<Ui::TMainForm> SetUpWindow(QMainWindow& window) {
 
 }  // namespace
 
-TMainForm::TMainForm(ConsoleServices services, QStringList arguments, QWidget* parent)
+TMainForm::TMainForm(ConsoleServices services, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
       factoryMode_(IsFactoryCommandLine(Utf8(arguments))),

@@ -34,7 +34,7 @@ class TMainForm : public QMainWindow {
 
  public:
   // `arguments` are the command-line arguments without the program path.
-  TMainForm(ConsoleServices services, QStringList arguments, QWidget* parent = nullptr);
+  TMainForm(ConsoleServices services, const QStringList& arguments, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   bool FactoryMode() const { return factoryMode_; }

@@ -30,7 +30,7 @@ std::optional<DeviceReadout> ReadDevice(CliLink& link, std::uint8_t address, boo
     failureStatus = link.Fail(FailureText(link, session));
     return std::nullopt;
   }
-  return std::move(session.readout);
+  return session.readout;
 }
 
 }  // namespace tarnwick::cli

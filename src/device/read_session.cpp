@@ -30,10 +30,10 @@ ReadSessionResult RunReadSession(BusLink& link, int comPort, std::uint8_t addres
   if (session.identifyResult == BusResult::kOk) session.identity = identity;
   if (!identified.succeeded()) return Failed(link, session, identified);
 
-  ReadoutResult readout =
+  const ReadoutResult readout =
       ReadOutDevice(link, session.family, address, identity, factoryMode, observer);
   if (!readout.succeeded()) return Failed(link, session, readout.outcome);
-  session.readout = std::move(readout.readout);
+  session.readout = readout.readout;
   return session;
 }
 

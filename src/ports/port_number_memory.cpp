@@ -36,6 +36,7 @@ std::string SystemText(int error) { return std::generic_category().message(error
 
 std::string FileText(const std::map<std::string, int>& numbers) {
   std::vector<std::pair<int, std::string>> lines;
+  lines.reserve(numbers.size());
   for (const auto& [key, comNumber] : numbers) lines.emplace_back(comNumber, key);
   std::sort(lines.begin(), lines.end());
   std::string text(kHeader);

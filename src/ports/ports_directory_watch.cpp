@@ -29,7 +29,7 @@ fs::path WithoutTrailingSeparator(const fs::path& directory) {
 
 }  // namespace
 
-PortsDirectoryWatch::PortsDirectoryWatch(fs::path directory)
+PortsDirectoryWatch::PortsDirectoryWatch(const fs::path& directory)
     : directory_(WithoutTrailingSeparator(directory)),
       fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
   if (fd_ < 0) return;

@@ -12,7 +12,7 @@ namespace tarnwick {
 // so that the directory being removed and made again is followed.
 class PortsDirectoryWatch {
  public:
-  explicit PortsDirectoryWatch(std::filesystem::path directory);
+  explicit PortsDirectoryWatch(const std::filesystem::path& directory);
   ~PortsDirectoryWatch();
   PortsDirectoryWatch(const PortsDirectoryWatch&) = delete;
   PortsDirectoryWatch& operator=(const PortsDirectoryWatch&) = delete;
