@@ -49,6 +49,10 @@ std::vector<PortEntry> LinuxPortTable::PresentPorts() const {
 }
 
 std::string LinuxPortTable::DevicePath(int comNumber) const {
+  if (comNumber < kMinComNumber || comNumber > kMaxComNumber) return {};
+  // A published link decides its number alone, so opening a simulator's port
+  // needs no look at the machine's devices.
+  if (const fs::path link = PortLinkPath(comNumber); IsLink(link)) return LinkedDevice(link);
   for (const PortEntry& port : PortsInListOrder()) {
     if (port.comNumber == comNumber) return port.devicePath;
   }
