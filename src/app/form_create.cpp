@@ -1,17 +1,7 @@
-#include <QComboBox>
-#include <QLineEdit>
-
 #include "app/tmain_form.h"
 #include "ui_TMainForm.h"
 
 namespace tarnwick {
-namespace {
-
-void SelectFirstEntries(std::initializer_list<QComboBox*> lists) {
-  for (QComboBox* list : lists) list->setCurrentIndex(0);
-}
-
-}  // namespace
 
 void TMainForm::FormCreate() {
   state_.levelUnitIndex = kLevelUnitNotRead;
@@ -19,7 +9,7 @@ void TMainForm::FormCreate() {
   ResetDeviceView();
   state_.deviceDataValid = false;
 
-  if (factoryMode_) InitFactoryInputs();
+  if (factoryMode_) program_.InitFactoryInputs();
   // A hidden file command must not act on its shortcut either.
   for (QAction* fileCommand : {ui->OpenMenuItem, ui->SaveAsMenuItem, ui->N1MenuItem}) {
     fileCommand->setVisible(factoryMode_);
@@ -38,24 +28,7 @@ void TMainForm::FormCreate() {
   ShowModeControls();
 
   ui->ActivityProgressBar->setValue(0);
-  SelectFirstEntries({ui->AnalogOutComboBox, ui->SW1SFComboBox, ui->SW1STComboBox,
-                      ui->SW2SFComboBox, ui->SW2STComboBox});
-}
-
-void TMainForm::InitFactoryInputs() {
-  for (QLineEdit* edit :
-       {ui->PressureRangeMinEdit, ui->PressureRangeMaxEdit, ui->TemperatureRangeMinEdit,
-        ui->TemperatureRangeMaxEdit, ui->SW1HProgramEdit, ui->SW1LProgramEdit, ui->SW2HProgramEdit,
-        ui->SW2LProgramEdit, ui->SNEdit}) {
-    edit->setText(QStringLiteral("0"));
-  }
-  for (QLineEdit* edit : {ui->CloseDelay1Edit, ui->OpenDelay1Edit, ui->CloseDelay2Edit,
-                          ui->OpenDelay2Edit, ui->WHEdit}) {
-    edit->setText(QStringLiteral("1"));
-  }
-  ui->SNCheckBox->setChecked(true);
-  SelectFirstEntries({ui->AnalogOutComboBox, ui->SW1STComboBox, ui->SW2STComboBox,
-                      ui->SW1SFComboBox, ui->SW2SFComboBox});
+  program_.SelectFirstListEntries();
 }
 
 void TMainForm::ShowModeControls() {

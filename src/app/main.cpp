@@ -6,8 +6,10 @@
 //                                               screen (bench/startup times it).
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "app/bus_log_category.h"
 #include "app/console_windows.h"
@@ -53,6 +55,9 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   QApplication application(argc, argv);
+  // The names QStandardPaths builds the journal's folder from.
+  QApplication::setOrganizationName(QStringLiteral("Vostrand"));
+  QApplication::setApplicationName(QStringLiteral("Tarnwick"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
   QApplication::setStyle(new tarnwick::GroupBoxStyle);
   tarnwick::InstallFontFallbacks();
@@ -67,7 +72,10 @@ int main(int argc, char* argv[]) {
 
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
-  const auto mainForm = tarnwick::CreateConsoleWindows({link, settings, dialogs}, arguments);
+  const std::filesystem::path journalDirectory =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+  const auto mainForm =
+      tarnwick::CreateConsoleWindows({link, settings, dialogs, journalDirectory}, arguments);
   QApplication::setWindowIcon(mainForm->windowIcon());
   tarnwick::ExitAfterFirstPaintIfAsked(mainForm.get());
   mainForm->show();

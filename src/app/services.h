@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "bus/bus_link.h"
 #include "settings/settings_store.h"
 #include "ui/dialogs.h"
@@ -13,6 +15,8 @@ struct ConsoleServices {
   BusLink& link;
   SettingsStore& settings;
   Dialogs& dialogs;
+  // Where factory programming keeps its production journal, one file a day.
+  std::filesystem::path journalDirectory;
 };
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "app/tmain_form.h"
 
+#include <QCheckBox>
 #include <QLayout>
 #include <QProgressBar>
 
@@ -57,11 +58,16 @@ TMainForm::TMainForm(ConsoleServices services, const QStringList& arguments, QWi
       diagram_(*this, switchTabs_, state_),
       panel_(*this, switchTabs_, state_, texts_, factoryMode_, diagram_),
       units_(*this, switchTabs_, state_),
+      entry_(switchTabs_, state_, guard_),
       session_(
           *this, state_, services.link, services.dialogs, texts_, factoryMode_,
           {.resetDeviceView = [this] { ResetDeviceView(); },
            .showReadout = [this](const DeviceReadout& readout) { panel_.ShowReadout(readout); },
-           .stopLiveTimer = [this] { StopOnlineTimer(); }}) {
+           .stopLiveTimer = [this] { live_.StopTimer(); }}),
+      live_(*this, state_, services.link, services.dialogs, texts_, session_),
+      program_(*this, switchTabs_, state_,
+               {services.link, services.dialogs, services.journalDirectory}, texts_, factoryMode_,
+               session_, [this] { live_.StopAndDisable(); }) {
   ConnectSignals();
   FormCreate();
 }
@@ -75,6 +81,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::ConnectSignals() {
   connect(ui->ReadButton, &QPushButton::clicked, this, &TMainForm::ReadButtonClick);
+  connect(ui->ProgramButton, &QPushButton::clicked, this, &TMainForm::ProgramButtonClick);
+  connect(ui->SNCheckBox, &QCheckBox::clicked, this, &TMainForm::SNCheckBoxClick);
+  connect(ui->OnlineSpeedButton, &QPushButton::clicked, this, &TMainForm::OnlineSpeedButtonClick);
+  connect(&live_.timer(), &QTimer::timeout, this, &TMainForm::OnlineTimerTimer);
   connect(ui->ExitMenuItem, &QAction::triggered, this, &TMainForm::ExitMenuItemClick);
   connect(ui->InfoMenuItem, &QAction::triggered, this, &TMainForm::InfoMenuItemClick);
   connect(ui->GermanMenuItem, &QAction::triggered, this, &TMainForm::GermanMenuItemClick);
@@ -87,6 +97,10 @@ void TMainForm::ConnectSignals() {
 
 void TMainForm::ReadButtonClick() {
   guard_.Run([this] { session_.ReadButtonClick(); });
+}
+
+void TMainForm::ProgramButtonClick() {
+  guard_.Run([this] { program_.ProgramButtonClick(); });
 }
 
 void TMainForm::ApplyLanguage() {

@@ -3,17 +3,19 @@
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QStringList>
-#include <QTimer>
 #include <memory>
 
 #include "app/services.h"
 #include "device/console_state.h"
 #include "device/pressure_units.h"
 #include "device/session_presenter.h"
+#include "live/live_presenter.h"
+#include "programming/program_presenter.h"
 #include "texts/language_presenter.h"
 #include "ui/action_guard.h"
 #include "ui/language_texts.h"
 #include "view/device_panel_presenter.h"
+#include "view/entry_presenter.h"
 #include "view/switch_diagram_presenter.h"
 #include "view/switch_tab_widgets.h"
 #include "view/unit_menu_presenter.h"
@@ -64,19 +66,23 @@ class TMainForm : public QMainWindow {
   void ApplyPressureUnit() { units_.ApplyPressureUnit(); }
   void ApplyLanguage();
 
+  // Programming and the live display.
+  void ProgramButtonClick();
+  void SNCheckBoxClick() { program_.SNCheckBoxClick(); }
+  void OnlineSpeedButtonClick() { live_.OnlineSpeedButtonClick(); }
+  void OnlineTimerTimer() { live_.OnlineTimerTimer(); }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
   void FormClose();
-  void InitFactoryInputs();
   void ShowModeControls();
   void ConnectSignals();
   void LoadSettings();
   void SaveSettings();
   void PlaceWindow(int left, int top);
-  void StopOnlineTimer() { onlineTimer_.stop(); }
 
   void ExitMenuItemClick();
   void InfoMenuItemClick();
@@ -97,13 +103,14 @@ class TMainForm : public QMainWindow {
   ActionGuard guard_;
   // The widgets of switch tabs 1 and 2, looked up by name once.
   SwitchTabs switchTabs_;
-  // The live display's 500 ms timer; every session and failure stops it.
-  QTimer onlineTimer_;
   LanguagePresenter language_;
   SwitchDiagramPresenter diagram_;
   DevicePanelPresenter panel_;
   UnitMenuPresenter units_;
+  EntryPresenter entry_;
   SessionPresenter session_;
+  LivePresenter live_;
+  ProgramPresenter program_;
   TForm2* aboutBox_ = nullptr;
 };
 

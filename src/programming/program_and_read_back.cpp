@@ -1,8 +1,8 @@
 #include "programming/program_and_read_back.h"
 
 #include "device/readouts.h"
+#include "device/same_device.h"
 #include "programming/program_device.h"
-#include "programming/same_device.h"
 
 namespace tarnwick {
 namespace {

@@ -95,7 +95,11 @@ std::string NormaliseSwitchPoint(std::string_view text, const SwitchPointContext
 
 std::string NormaliseDelay(std::string_view text, int family, char separator) {
   const CleanEntry entry = CleanNumberEntry(text, separator);
-  if (entry.text.empty() || entry.negative) return "0.00";
+  // Zero in the user's own format: a full stop under a comma locale would be
+  // text that programming itself could not read back as a number.
+  if (entry.text.empty() || entry.negative) {
+    return FormatFixed(0.0, kDelayDecimals, kShownPrecision, separator);
+  }
   const double seconds = ParseNumber(entry.text, separator);
   return FormatFixed(ClampDelay(seconds, family), kDelayDecimals, kShownPrecision, separator);
 }

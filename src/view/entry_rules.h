@@ -46,8 +46,8 @@ std::string NormaliseSwitchPoint(std::string_view text, const SwitchPointContext
 
 // The canonical text of a closing or opening delay: whole seconds up to 255 for
 // the level device, steps of 0.02 s up to 5 s for the others, halves to the even
-// step. Empty and negative entries give "0.00" with a full stop whatever the
-// separator. Throws EConvertError as NormaliseSwitchPoint does.
+// step. Empty and negative entries give zero ("0.00", "0,00"). Throws EConvertError as
+// NormaliseSwitchPoint does.
 std::string NormaliseDelay(std::string_view text, int family, char separator);
 
 }  // namespace tarnwick

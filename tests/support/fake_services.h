@@ -13,6 +13,7 @@
 #include "app/services.h"
 #include "support/memory_settings_store.h"
 #include "support/sim_fixture.h"
+#include "support/temporary_directory.h"
 #include "ui/dialogs.h"
 
 namespace tarnwick::testing {
@@ -80,10 +81,12 @@ struct FakeServices {
   SimEnvironment sim;
   ScriptedDialogs dialogs;
   MemorySettingsStore settings;
+  // A directory of the test's own for the production journal.
+  TemporaryDirectory journal;
 
   FakeServices() { settings.values["COM-Port"] = SimEnvironment::kSimCom; }
 
-  ConsoleServices Services() { return {sim.link, settings, dialogs}; }
+  ConsoleServices Services() { return {sim.link, settings, dialogs, journal.path()}; }
 };
 
 }  // namespace tarnwick::testing

@@ -4,8 +4,9 @@
 
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
+
+#include "support/temporary_directory.h"
 
 namespace tarnwick::testing {
 
@@ -15,9 +16,6 @@ namespace tarnwick::testing {
 class PrivatePortsDirectory {
  public:
   PrivatePortsDirectory() {
-    char pattern[] = "/tmp/tarnwick-test-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
-    root_ = pattern;
     if (const char* old = std::getenv("TARNWICK_PORTS_DIR")) saved_ = old;
     setenv("TARNWICK_PORTS_DIR", ports().c_str(), 1);
   }
@@ -27,17 +25,15 @@ class PrivatePortsDirectory {
     } else {
       unsetenv("TARNWICK_PORTS_DIR");
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
   }
   PrivatePortsDirectory(const PrivatePortsDirectory&) = delete;
   PrivatePortsDirectory& operator=(const PrivatePortsDirectory&) = delete;
 
-  const std::filesystem::path& root() const { return root_; }
-  std::filesystem::path ports() const { return root_ / "ports"; }
+  const std::filesystem::path& root() const { return root_.path(); }
+  std::filesystem::path ports() const { return root() / "ports"; }
 
  private:
-  std::filesystem::path root_;
+  TemporaryDirectory root_;
   std::optional<std::string> saved_;
 };
 

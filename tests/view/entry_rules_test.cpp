@@ -131,9 +131,10 @@ TEST(NormaliseDelayTest, RoundsToTheDeviceStepWithEitherSeparator) {
   }
 }
 
-TEST(NormaliseDelayTest, EmptyOrNegativeEntriesGiveZeroWithAFullStop) {
+// In the user's format, so that programming can read the text it shows.
+TEST(NormaliseDelayTest, EmptyOrNegativeEntriesGiveZeroInTheUsersFormat) {
   for (const char* typed : {"", "abc", "-1", "-0,5"}) {
-    EXPECT_EQ(NormaliseDelay(typed, 1, ','), "0.00") << typed;
+    EXPECT_EQ(NormaliseDelay(typed, 1, ','), "0,00") << typed;
     EXPECT_EQ(NormaliseDelay(typed, 4, '.'), "0.00") << typed;
   }
 }

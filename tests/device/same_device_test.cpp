@@ -1,7 +1,7 @@
-#include "programming/same_device.h"
+#include "device/same_device.h"
 
 #include "bus/functions.h"
-#include "programming_test_support.h"
+#include "programming/programming_test_support.h"
 
 namespace tarnwick {
 namespace {

@@ -1,4 +1,4 @@
-#include "programming/same_device.h"
+#include "device/same_device.h"
 
 #include "bus/commands.h"
 #include "device/identification.h"
