@@ -56,6 +56,16 @@ double ClampDelay(double seconds, int family) {
   return stepped > kMaxStepDelay ? kMaxStepDelay : stepped;
 }
 
+// The clean text as a number; the error names what the user typed, not what
+// was left of it.
+double CleanNumber(const std::string& clean, std::string_view typed, char separator) {
+  try {
+    return ParseNumber(clean, separator);
+  } catch (const EConvertError&) {
+    throw EConvertError(typed, NumberKind::kFloat);
+  }
+}
+
 }  // namespace
 
 char FilterNumberKey(std::string_view wholeText, char typed, char separator) {
@@ -88,7 +98,7 @@ std::string NormaliseSwitchPoint(std::string_view text, const SwitchPointContext
                : "0";
   }
   const double typed =
-      ParseNumber(entry.negative ? "-" + entry.text : entry.text, context.separator);
+      CleanNumber(entry.negative ? "-" + entry.text : entry.text, text, context.separator);
   return FormatFixed(ClampSwitchPoint(typed, context), context.decimals, kShownPrecision,
                      context.separator);
 }
@@ -100,7 +110,7 @@ std::string NormaliseDelay(std::string_view text, int family, char separator) {
   if (entry.text.empty() || entry.negative) {
     return FormatFixed(0.0, kDelayDecimals, kShownPrecision, separator);
   }
-  const double seconds = ParseNumber(entry.text, separator);
+  const double seconds = CleanNumber(entry.text, text, separator);
   return FormatFixed(ClampDelay(seconds, family), kDelayDecimals, kShownPrecision, separator);
 }
 
