@@ -1,7 +1,10 @@
 // Complete operations over a pseudo-terminal against tarnwick-sim at real
 // byte timing: each family's read-out as a read starts it (open with its
-// settling, identification, read-out, close) and the factory programming of
-// ten stations, each against the floor of what it sent and waited for.
+// settling, identification, read-out, close), its normal-mode programming
+// (same-device check, writes, read-out again) and one tick of its live
+// display, each after a read that is not counted, and the factory
+// programming of ten stations, each against the floor of what it sent and
+// waited for.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -18,9 +21,11 @@
 #include "device/identification.h"
 #include "device/readouts.h"
 #include "floor_recorder.h"
+#include "live/live_reading.h"
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"
 #include "programming/program_address_range.h"
+#include "programming/program_and_read_back.h"
 #include "sim/sim_line.h"
 #include "support/scratch_directory.h"
 #include "support/sim_process.h"
@@ -60,8 +65,10 @@ struct Figures {
   double ratio() const { return taken / floor(); }
 };
 
-// Runs `operation` `runs` times and keeps the run with the median ratio.
-bool Measure(const char* name, int com, int runs, const Operation& operation) {
+// Runs `operation` `runs` times and keeps the run with the median ratio. A
+// `prepare` runs first on the open link, and the measurement starts after it.
+bool Measure(const char* name, int com, int runs, const Operation& operation,
+             const Operation& prepare = {}) {
   FloorRecorder recorder(kBaud, kDefaultTurnaround);
   LinuxPortTable table;
   ComPortFactory factory(table);
@@ -70,8 +77,14 @@ bool Measure(const char* name, int com, int runs, const Operation& operation) {
   bool ok = true;
   for (int run = 0; run < runs && ok; ++run) {
     recorder.Reset();
-    const auto start = std::chrono::steady_clock::now();
-    ok = link.Open(com, kDefaultReadTimeoutMs, kBaud) == BusResult::kOk && operation(link);
+    auto start = std::chrono::steady_clock::now();
+    ok = link.Open(com, kDefaultReadTimeoutMs, kBaud) == BusResult::kOk;
+    if (ok && prepare) {
+      ok = prepare(link);
+      recorder.Reset();
+      start = std::chrono::steady_clock::now();
+    }
+    ok = ok && operation(link);
     link.Close();
     const Millis taken = std::chrono::steady_clock::now() - start;
     if (recorder.unanswered() > 0) ok = false;
@@ -95,13 +108,43 @@ bool Measure(const char* name, int com, int runs, const Operation& operation) {
   return true;
 }
 
-// A read as the console starts it, once the link is open.
-bool ReadOut(BusLink& link) {
-  QuietObserver observer;
+// What a read gave: the device to program or watch.
+struct ReadDevice {
   DeviceIdentity identity;
   int family = kFamilyNone;
-  if (!IdentifyDevice(link, kDefaultBusAddress, identity, family).succeeded()) return false;
-  return ReadOutDevice(link, family, kDefaultBusAddress, identity, false, observer).succeeded();
+  std::optional<DeviceReadout> readout;
+
+  // A read as the console starts it, once the link is open.
+  bool operator()(BusLink& link) {
+    QuietObserver observer;
+    if (!IdentifyDevice(link, kDefaultBusAddress, identity, family).succeeded()) return false;
+    readout = ReadOutDevice(link, family, kDefaultBusAddress, identity, false, observer).readout;
+    return readout.has_value();
+  }
+};
+
+bool ReadOut(BusLink& link) { return ReadDevice()(link); }
+
+// What the read found, written back as the switch tabs would show it.
+NormalProgramInputs AsRead(const DeviceReadout& readout) {
+  const auto values = [](const SwitchReadout& sw) {
+    return SwitchProgramValues{sw.selection, sw.highBar, sw.lowBar,
+                               sw.closingDelaySteps.value_or(0), sw.openingDelaySteps.value_or(0)};
+  };
+  return {values(readout.switches[0]), values(readout.switches[1])};
+}
+
+bool Program(BusLink& link, const ReadDevice& read) {
+  QuietObserver observer;
+  const ProgrammingTarget target{read.family, kDefaultBusAddress, read.identity,
+                                 read.readout->serialNumber};
+  return ProgramAndReadBack(link, target, AsRead(*read.readout), observer).succeeded();
+}
+
+bool LiveTickOf(BusLink& link, const ReadDevice& read) {
+  const float analogOutMin =
+      read.readout->analogOutputRange ? read.readout->analogOutputRange->min : 0.0F;
+  return LiveTick(link, read.family, kDefaultBusAddress, analogOutMin).outcome.succeeded();
 }
 
 FactoryProgramInputs TenStations() {
@@ -145,22 +188,21 @@ bool MeasureAll() {
       "overlaps the request)\n"
       "        x 10 bits / %d baud + %.1f ms simulator turnaround per exchange\n",
       kBaud, Millis(kDefaultTurnaround).count());
-  std::printf("target: taken / floor <= %.2f (median of %d read-outs, %d factory run)\n",
-              kRatioTarget, kReadRuns, kFactoryRuns);
+  std::printf("target: taken / floor <= %.2f (median of %d runs, %d factory run)\n", kRatioTarget,
+              kReadRuns, kFactoryRuns);
 
-  struct ReadCase {
-    const char* name;
-    std::vector<std::string> options;
-  };
-  const std::vector<ReadCase> reads{
-      {"family 1 read-out", {"--family", "1"}},
-      {"family 2 read-out", {"--family", "2"}},
-      {"family 4 read-out", {"--family", "4"}},
-  };
   bool ok = true;
-  for (const ReadCase& read : reads) {
-    const testing::SimProcess sim(TARNWICK_SIM_PROGRAM, read.options);
-    ok = Measure(read.name, sim.com(), kReadRuns, ReadOut) && ok;
+  for (const char* family : {"1", "2", "4"}) {
+    const testing::SimProcess sim(TARNWICK_SIM_PROGRAM, {"--family", family});
+    const std::string name = std::string("family ") + family;
+    ReadDevice read;
+    ok = Measure((name + " read-out").c_str(), sim.com(), kReadRuns, ReadOut) && ok;
+    ok = Measure((name + " program").c_str(), sim.com(), kReadRuns,
+                 [&read](BusLink& link) { return Program(link, read); }, std::ref(read)) &&
+         ok;
+    ok = Measure((name + " live tick").c_str(), sim.com(), kReadRuns,
+                 [&read](BusLink& link) { return LiveTickOf(link, read); }, std::ref(read)) &&
+         ok;
   }
   const testing::SimProcess stations(TARNWICK_SIM_PROGRAM, FactoryStations());
   ok = Measure("factory, 10 stations", stations.com(), kFactoryRuns, FactoryProgram) && ok;
