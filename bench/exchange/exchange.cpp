@@ -19,8 +19,8 @@
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"
 #include "sim/sim_line.h"
-#include "support/scratch_directory.h"
 #include "support/sim_process.h"
+#include "support/temporary_directory.h"
 
 namespace {
 
@@ -133,7 +133,7 @@ int MeasureAgainst(const tarnwick::testing::SimProcess& sim) {
 int main() {
   try {
     // Publish the simulator's port where no other program looks.
-    const tarnwick::bench::ScratchDirectory ports("bench");
+    const tarnwick::testing::TemporaryDirectory ports("bench");
     setenv("TARNWICK_PORTS_DIR", ports.path().c_str(), 1);
     const tarnwick::testing::SimProcess sim(TARNWICK_SIM_PROGRAM, {});
     return MeasureAgainst(sim);

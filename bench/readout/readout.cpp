@@ -27,8 +27,8 @@
 #include "programming/program_address_range.h"
 #include "programming/program_and_read_back.h"
 #include "sim/sim_line.h"
-#include "support/scratch_directory.h"
 #include "support/sim_process.h"
+#include "support/temporary_directory.h"
 
 namespace {
 
@@ -214,7 +214,7 @@ bool MeasureAll() {
 int main() {
   try {
     // Publish the simulators' ports where no other program looks.
-    const tarnwick::bench::ScratchDirectory ports("bench");
+    const tarnwick::testing::TemporaryDirectory ports("bench");
     setenv("TARNWICK_PORTS_DIR", ports.path().c_str(), 1);
     return MeasureAll() ? 0 : 1;
   } catch (const std::exception& e) {

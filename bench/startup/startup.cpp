@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "support/scratch_directory.h"
+#include "support/temporary_directory.h"
 
 extern char** environ;
 
@@ -154,7 +154,7 @@ int Measure(const fs::path& scratch) {
 
 int main() {
   try {
-    const tarnwick::bench::ScratchDirectory scratch("startup");
+    const tarnwick::testing::TemporaryDirectory scratch("startup");
     PrepareEnvironment(scratch.path());
     return Measure(scratch.path());
   } catch (const std::exception& e) {

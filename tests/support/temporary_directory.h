@@ -2,18 +2,23 @@
 
 #include <stdlib.h>
 
+#include <cerrno>
 #include <filesystem>
-#include <stdexcept>
+#include <string>
 #include <system_error>
 
 namespace tarnwick::testing {
 
-// A directory of the test's own, removed with everything in it at the end.
+// A fresh directory under /tmp of a test or a benchmark run (published ports,
+// settings homes, journals), removed with everything in it at the end, so no
+// other program's files play a part.
 class TemporaryDirectory {
  public:
-  TemporaryDirectory() {
-    char pattern[] = "/tmp/tarnwick-test-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
+  explicit TemporaryDirectory(const std::string& name = "test") {
+    std::string pattern = "/tmp/tarnwick-" + name + "-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+      throw std::system_error(errno, std::generic_category(), "mkdtemp");
+    }
     path_ = pattern;
   }
   ~TemporaryDirectory() {
