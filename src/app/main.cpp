@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
   QApplication::setStyle(new tarnwick::GroupBoxStyle);
-  tarnwick::InstallFontFallbacks();
+  tarnwick::InstallApplicationFont();
   tarnwick::InstallBusLogCategory();
 
   tarnwick::SteadyClock clock;
@@ -68,6 +68,7 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const auto mainForm = tarnwick::CreateConsoleWindows({link, settings, dialogs}, arguments);
+  dialogs.SetMainWindow(mainForm.get());
   QApplication::setWindowIcon(mainForm->windowIcon());
   tarnwick::ExitAfterFirstPaintIfAsked(mainForm.get());
   mainForm->show();
