@@ -1,7 +1,5 @@
 #include "app/group_box_style.h"
 
-#include <qdrawutil.h>
-
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 
@@ -31,6 +29,25 @@ QRect FrameRect(const QStyleOptionGroupBox& box) {
   return box.rect.adjusted(0, box.fontMetrics.height() / 2, 0, 0);
 }
 
+// Filled one-pixel strips rather than pen lines, whose ends overshoot or fall
+// short of each other at 2x, so the corners meet at every scale.
+void Outline(QPainter& painter, const QRect& rect, const QColor& color) {
+  painter.fillRect(rect.left(), rect.top(), rect.width(), 1, color);
+  painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, color);
+  painter.fillRect(rect.left(), rect.top(), 1, rect.height(), color);
+  painter.fillRect(rect.right(), rect.top(), 1, rect.height(), color);
+}
+
+// The sunken etched frame: a dark outline, and a light one a pixel below and
+// to the right whose bottom and right edges reach the frame's corners.
+void DrawEtchedFrame(QPainter& painter, const QRect& frame, const QPalette& palette) {
+  const QColor light = palette.color(QPalette::Light);
+  Outline(painter, frame.adjusted(1, 1, 0, 0), light);
+  painter.fillRect(frame.left(), frame.bottom(), 1, 1, light);
+  painter.fillRect(frame.right(), frame.top(), 1, 1, light);
+  Outline(painter, frame.adjusted(0, 0, -1, -1), palette.color(QPalette::Dark));
+}
+
 }  // namespace
 
 QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
@@ -51,7 +68,7 @@ void GroupBoxStyle::drawComplexControl(ComplexControl control, const QStyleOptio
   const bool captioned = !box->text.isEmpty();
   painter->save();
   if (captioned) painter->setClipRegion(QRegion(box->rect).subtracted(CaptionRect(*box)));
-  qDrawShadeRect(painter, FrameRect(*box), box->palette, /*sunken=*/true);
+  DrawEtchedFrame(*painter, FrameRect(*box), box->palette);
   painter->restore();
   if (captioned) {
     proxy()->drawItemText(painter, CaptionRect(*box).adjusted(kCaptionGap, 0, -kCaptionGap, 0),

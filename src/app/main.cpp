@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
   QApplication::setStyle(new tarnwick::GroupBoxStyle);
-  tarnwick::InstallFontFallbacks();
+  tarnwick::InstallApplicationFont();
   tarnwick::InstallBusLogCategory();
 
   tarnwick::SteadyClock clock;
@@ -76,6 +76,7 @@ int main(int argc, char* argv[]) {
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
   const auto mainForm =
       tarnwick::CreateConsoleWindows({link, settings, dialogs, journalDirectory}, arguments);
+  dialogs.SetMainWindow(mainForm.get());
   QApplication::setWindowIcon(mainForm->windowIcon());
   tarnwick::ExitAfterFirstPaintIfAsked(mainForm.get());
   mainForm->show();

@@ -6,11 +6,12 @@
 namespace tarnwick {
 namespace {
 
-QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& text,
+// `owner` rather than the active window, which may be the About box, or none
+// at all while the console is in the background.
+QMessageBox::StandardButton Box(QWidget* owner, QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons,
-                  QApplication::activeWindow());
+  QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, owner);
   box.setDefaultButton(defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -18,21 +19,21 @@ QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& text,
 }  // namespace
 
 void QtDialogs::ShowError(const QString& text) {
-  Box(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+  Box(mainWindow_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtDialogs::ShowWarning(const QString& text) {
-  Box(QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+  Box(mainWindow_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtDialogs::AskOkCancel(const QString& text) {
-  return Box(QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
-         QMessageBox::Ok;
+  return Box(mainWindow_, QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel,
+             QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 bool QtDialogs::ConfirmYesNo(const QString& text) {
-  return Box(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-         QMessageBox::Yes;
+  return Box(mainWindow_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+             QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 }  // namespace tarnwick

@@ -29,10 +29,9 @@ std::vector<std::string> Utf8(const QStringList& arguments) {
   return words;
 }
 
-// The window's widgets from its layout, in the window's base font.
+// The window's widgets from its layout, in the application's font.
 std::unique_ptr<Ui::TMainForm> SetUpWindow(QMainWindow& window) {
   LoadConsoleResources();
-  window.setFont(MainWindowFont());
   auto ui = std::make_unique<Ui::TMainForm>();
   ui->setupUi(&window);
   // Single border without a maximise box: the client area is fixed.
@@ -52,7 +51,7 @@ TMainForm::TMainForm(ConsoleServices services, const QStringList& arguments, QWi
       services_(services),
       factoryMode_(IsFactoryCommandLine(Utf8(arguments))),
       ui(SetUpWindow(*this)),
-      guard_(services.dialogs),
+      guard_(services.dialogs, texts_),
       switchTabs_(FindSwitchTabs(*this)),
       language_(*this, texts_),
       diagram_(*this, switchTabs_, state_),

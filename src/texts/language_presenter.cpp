@@ -105,6 +105,7 @@ void LanguagePresenter::ApplyCaptions() {
     portMenu->actions().first()->setText(texts_.Text(kSetComPortItem));
   }
   form_.setWindowTitle(texts_.Text(kWindowTitle));
+  qtTexts_.Use(texts_.LanguageIndex());
 }
 
 void LanguagePresenter::SelectLanguage(int languageIndex) {

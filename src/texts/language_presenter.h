@@ -3,6 +3,7 @@
 #include <QList>
 
 #include "ui/language_texts.h"
+#include "ui/qt_translations.h"
 
 class QAction;
 class QObject;
@@ -11,8 +12,9 @@ class QWidget;
 namespace tarnwick {
 
 // The Language menu and the captions of the main window that follow the
-// language: menus, buttons, tabs, panel headings, radio buttons. Only
-// captions change; visibility, enabled state, marks and values stay.
+// language: menus, buttons, tabs, panel headings, radio buttons, and Qt's own
+// texts such as the buttons of message boxes. Only captions change;
+// visibility, enabled state, marks and values stay.
 class LanguagePresenter {
  public:
   // `texts` outlives the presenter.
@@ -21,7 +23,8 @@ class LanguagePresenter {
   // Marks the item of the current language: German, French, or English for
   // every other language index.
   void MarkLanguage();
-  // Puts the captions of the current language on the window.
+  // Puts the captions of the current language on the window and installs
+  // Qt's translation of that language.
   void ApplyCaptions();
   // A language item clicked: the language becomes `languageIndex` and its
   // item is marked; the caller then applies the captions of the whole window.
@@ -39,6 +42,7 @@ class LanguagePresenter {
   QAction* german_;
   QAction* english_;
   QAction* french_;
+  QtTranslations qtTexts_;
 };
 
 }  // namespace tarnwick

@@ -1,7 +1,8 @@
 #include "ui/action_guard.h"
 
 #include "ui/dialogs.h"
-#include "view/number_text.h"
+#include "ui/language_texts.h"
+#include "view/convert_error_text.h"
 
 namespace tarnwick {
 
@@ -9,7 +10,7 @@ void ActionGuard::Run(const std::function<void()>& action) const {
   try {
     action();
   } catch (const EConvertError& error) {
-    dialogs_.ShowError(QString::fromStdString(error.what()));
+    dialogs_.ShowError(QString::fromStdString(ConvertErrorText(error, texts_.LanguageIndex())));
   }
 }
 

@@ -1,20 +1,18 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QWidget>
 #include <cmath>
 
 namespace tarnwick {
 
-void InstallFontFallbacks() {
+void InstallApplicationFont() {
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
-}
-
-QFont MainWindowFont() {
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(11);
-  return font;
+  QApplication::setFont(font);
 }
 
 void PinFontsToPixels(QWidget* window) {

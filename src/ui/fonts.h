@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QFont>
-
 class QWidget;
 
 namespace tarnwick {
 
-// Arial and Tahoma are Windows faces; on a machine without them the
-// metric-compatible Liberation Sans takes their place, so the fixed layouts
-// keep their widths.
-void InstallFontFallbacks();
-
-// The main window's base font, Arial with a character height of 11 pixels. It
-// is set before the window's children exist, so they are laid out once in it
-// rather than again when a font of the whole window changes.
-QFont MainWindowFont();
+// Makes Arial with a character height of 11 pixels the font of the whole
+// application. Menus, message boxes and dialogs are windows of their own and
+// take the application's font, not the main window's. Called before the first
+// window exists, so that widgets are laid out once in it rather than again
+// when a font changes. Arial and Tahoma are Windows faces; on a machine
+// without them the metric-compatible Liberation Sans takes their place, so
+// the fixed layouts keep their widths.
+void InstallApplicationFont();
 
 // The layouts give fonts in points at 96 dpi; a window of fixed pixel
 // geometry needs them in pixels, whatever the screen's dpi. Turns every

@@ -64,6 +64,13 @@ TEST_F(LanguageTest, MessagesComeInTheLanguageOfTheMoment) {
   EXPECT_THAT(services.dialogs.Questions(),
               ElementsAre("Kein Druckschalter am Programmiergerät angeschlossen! Nochmals "
                           "auslesen?"));
+
+  form.reset();
+  Start({"workshop"});
+  Choose("FrenchMenuItem");
+  Widget<QLineEdit>("ReadAddressEdit")->setText("abc");
+  ReadOut();
+  EXPECT_THAT(services.dialogs.Errors(), ElementsAre("'abc' n'est pas une valeur entière valide"));
 }
 
 TEST_F(LanguageTest, ALevelDeviceRelabelsItsUnitAndDelaysWithoutChangingWhatIsShown) {
