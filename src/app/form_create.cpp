@@ -30,6 +30,7 @@ void TMainForm::FormCreate() {
 
   LoadSettings();
   ApplyLanguage();
+  BuildPortMenu();
   ApplyPressureUnit();
   state_.switchPresent = {false, false};
   state_.analogOutputPresent = false;
@@ -40,6 +41,7 @@ void TMainForm::FormCreate() {
   ui->ActivityProgressBar->setValue(0);
   SelectFirstEntries({ui->AnalogOutComboBox, ui->SW1SFComboBox, ui->SW1STComboBox,
                       ui->SW2SFComboBox, ui->SW2STComboBox});
+  ports_.CreatePortWatcher();
 }
 
 void TMainForm::InitFactoryInputs() {
@@ -71,6 +73,9 @@ void TMainForm::ShowModeControls() {
   }
 }
 
-void TMainForm::FormClose() { SaveSettings(); }
+void TMainForm::FormClose() {
+  SaveSettings();
+  ports_.DestroyPortWatcher();
+}
 
 }  // namespace tarnwick

@@ -60,6 +60,8 @@ int main(int argc, char* argv[]) {
 
   tarnwick::SteadyClock clock;
   const std::unique_ptr<tarnwick::PortTable> portTable = tarnwick::MakeSystemPortTable();
+  const std::unique_ptr<tarnwick::PortSource> portSource =
+      tarnwick::MakeSystemPortSource(*portTable);
   tarnwick::ComPortFactory ports(*portTable);
   tarnwick::BusLink link(ports, clock);
   tarnwick::QSettingsStore settings;
@@ -67,7 +69,8 @@ int main(int argc, char* argv[]) {
 
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
-  const auto mainForm = tarnwick::CreateConsoleWindows({link, settings, dialogs}, arguments);
+  const auto mainForm =
+      tarnwick::CreateConsoleWindows({link, settings, dialogs, *portSource}, arguments);
   QApplication::setWindowIcon(mainForm->windowIcon());
   tarnwick::ExitAfterFirstPaintIfAsked(mainForm.get());
   mainForm->show();

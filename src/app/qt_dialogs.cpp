@@ -8,10 +8,12 @@ namespace {
 
 QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton defaultButton) {
+                                QMessageBox::StandardButton defaultButton,
+                                const QString& reason = {}) {
   QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons,
                   QApplication::activeWindow());
   box.setDefaultButton(defaultButton);
+  box.setInformativeText(reason);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -19,6 +21,10 @@ QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& text,
 
 void QtDialogs::ShowError(const QString& text) {
   Box(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtDialogs::ShowErrorWithReason(const QString& text, const QString& reason) {
+  Box(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok, reason);
 }
 
 void QtDialogs::ShowWarning(const QString& text) {

@@ -9,6 +9,7 @@ namespace tarnwick {
 class QtDialogs final : public Dialogs {
  public:
   void ShowError(const QString& text) override;
+  void ShowErrorWithReason(const QString& text, const QString& reason) override;
   void ShowWarning(const QString& text) override;
   bool AskOkCancel(const QString& text) override;
   bool ConfirmYesNo(const QString& text) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bus/bus_link.h"
+#include "ports/port_source.h"
 #include "settings/settings_store.h"
 #include "ui/dialogs.h"
 
@@ -13,6 +14,8 @@ struct ConsoleServices {
   BusLink& link;
   SettingsStore& settings;
   Dialogs& dialogs;
+  // The present ports and the news of devices that come and go.
+  PortSource& portSource;
 };
 
 }  // namespace tarnwick

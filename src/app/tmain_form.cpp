@@ -61,7 +61,10 @@ TMainForm::TMainForm(ConsoleServices services, const QStringList& arguments, QWi
           *this, state_, services.link, services.dialogs, texts_, factoryMode_,
           {.resetDeviceView = [this] { ResetDeviceView(); },
            .showReadout = [this](const DeviceReadout& readout) { panel_.ShowReadout(readout); },
-           .stopLiveTimer = [this] { StopOnlineTimer(); }}) {
+           .stopLiveTimer = [this] { StopOnlineTimer(); }}),
+      ports_(*this, state_, services.portSource, texts_,
+             {.setComPortClick = [this] { SetComPortMenuItemClick(); },
+              .portItemClick = [this](QAction* item) { SelectPortMenuItem(item); }}) {
   ConnectSignals();
   FormCreate();
 }
@@ -92,6 +95,7 @@ void TMainForm::ReadButtonClick() {
 void TMainForm::ApplyLanguage() {
   language_.ApplyCaptions();
   panel_.ApplyLanguageCaptions();
+  ports_.ApplyLanguage();
 }
 
 void TMainForm::ExitMenuItemClick() { close(); }
