@@ -23,6 +23,7 @@
 #include "ports/com_port_factory.h"
 #include "ports/system_port_table.h"
 #include "settings/qsettings_store.h"
+#include "support/private_directories.h"
 #include "support/scratch_directory.h"
 
 namespace {
@@ -39,16 +40,6 @@ constexpr std::chrono::seconds kIdleTime{10};
 constexpr Millis kGiveUp{5000};
 // A number no port of the machine has.
 constexpr int kBenchCom = 200;
-
-void PrepareEnvironment(const fs::path& scratch) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  for (const char* name : {"XDG_CONFIG_HOME", "TARNWICK_PORTS_DIR", "XDG_RUNTIME_DIR"}) {
-    const fs::path directory = scratch / name;
-    fs::create_directory(directory);
-    fs::permissions(directory, fs::perms::owner_all);
-    setenv(name, directory.c_str(), 1);
-  }
-}
 
 bool Listed(const QMenu& menu, const QString& caption) {
   const QList<QAction*> items = menu.actions();
@@ -135,7 +126,8 @@ int Measure(const fs::path& scratch, QApplication& application) {
 int main(int argc, char* argv[]) {
   try {
     const tarnwick::bench::ScratchDirectory scratch("ports");
-    PrepareEnvironment(scratch.path());
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    tarnwick::bench::UsePrivateDirectories(scratch.path());
     QApplication application(argc, argv);
     return Measure(scratch.path(), application);
   } catch (const std::exception& e) {
