@@ -1,25 +1,15 @@
 // The console's Port menu on the machine's real ports (the test's own ports
 // directory) while tarnwick-sim processes come and go.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
+#include <algorithm>
 #include <chrono>
-#include <memory>
 #include <thread>
 
-#include "app/console_windows.h"
-#include "bus/clock.h"
 #include "ports/com_port_factory.h"
 #include "ports/linux_port_source.h"
-#include "ports/port_table.h"
-#include "support/fake_services.h"
 #include "support/private_ports_directory.h"
 #include "support/scoped_environment.h"
 #include "support/sim_process.h"
+#include "support/window_fixture.h"
 
 namespace tarnwick::testing {
 namespace {
@@ -38,20 +28,16 @@ class ConsolePorts : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  std::vector<std::string> Captions() const {
-    std::vector<std::string> captions;
-    for (const QAction* item : form->findChild<QMenu*>("PortMenuItem")->actions()) {
-      captions.push_back(item->text().toStdString());
-    }
-    return captions;
-  }
   // Runs the event loop until the Port menu does or does not list `sim`.
   bool MenuFollows(const SimProcess& sim, bool listed) const {
-    const std::string caption = "COM &" + std::to_string(sim.com());
+    const QString caption = QStringLiteral("COM &%1").arg(sim.com());
+    const auto* menu = form->findChild<QMenu*>("PortMenuItem");
     return QTest::qWaitFor(
         [&] {
-          const auto captions = Captions();
-          return (std::find(captions.begin(), captions.end(), caption) != captions.end()) == listed;
+          const QList<QAction*> items = menu->actions();
+          return std::any_of(items.begin(), items.end(), [&](const QAction* item) {
+                   return item->text() == caption;
+                 }) == listed;
         },
         kFollowLimitMs);
   }
