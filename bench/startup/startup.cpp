@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "support/private_directories.h"
 #include "support/temporary_directory.h"
 
 extern char** environ;
@@ -104,17 +105,10 @@ bool StartOnce(const char* program, const fs::path& errors, Figures& figures) {
   return true;
 }
 
-// A settings home, port directory and runtime directory of its own, so no
-// stored window position or present port of the user plays a part.
 void PrepareEnvironment(const fs::path& scratch) {
   setenv("TARNWICK_EXIT_AFTER_FIRST_PAINT", "1", 1);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  for (const char* name : {"XDG_CONFIG_HOME", "TARNWICK_PORTS_DIR", "XDG_RUNTIME_DIR"}) {
-    const fs::path directory = scratch / name;
-    fs::create_directory(directory);
-    fs::permissions(directory, fs::perms::owner_all);
-    setenv(name, directory.c_str(), 1);
-  }
+  tarnwick::testing::UsePrivateDirectories(scratch);
 }
 
 const char* Verdict(double ratio) { return ratio <= kRatioTarget ? "(met)" : "(MISSED)"; }

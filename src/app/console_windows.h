@@ -9,7 +9,8 @@
 namespace tarnwick {
 
 // Creates the console's windows in their order: the main window (which runs
-// the start-up), then the About box. All live as long as the main window.
+// the start-up), then the port dialog and the About box. All live as long as
+// the main window.
 std::unique_ptr<TMainForm> CreateConsoleWindows(ConsoleServices services,
                                                 const QStringList& arguments);
 

@@ -20,6 +20,7 @@ void TMainForm::FormCreate() {
 
   LoadSettings();
   ApplyLanguage();
+  BuildPortMenu();
   ApplyPressureUnit();
   state_.switchPresent = {false, false};
   state_.analogOutputPresent = false;
@@ -29,6 +30,7 @@ void TMainForm::FormCreate() {
 
   ui->ActivityProgressBar->setValue(0);
   program_.SelectFirstListEntries();
+  ports_.CreatePortWatcher();
 }
 
 void TMainForm::ShowModeControls() {
@@ -44,6 +46,9 @@ void TMainForm::ShowModeControls() {
   }
 }
 
-void TMainForm::FormClose() { SaveSettings(); }
+void TMainForm::FormClose() {
+  SaveSettings();
+  ports_.DestroyPortWatcher();
+}
 
 }  // namespace tarnwick

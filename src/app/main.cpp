@@ -65,6 +65,8 @@ int main(int argc, char* argv[]) {
 
   tarnwick::SteadyClock clock;
   const std::unique_ptr<tarnwick::PortTable> portTable = tarnwick::MakeSystemPortTable();
+  const std::unique_ptr<tarnwick::PortSource> portSource =
+      tarnwick::MakeSystemPortSource(*portTable);
   tarnwick::ComPortFactory ports(*portTable);
   tarnwick::BusLink link(ports, clock);
   tarnwick::QSettingsStore settings;
@@ -74,8 +76,8 @@ int main(int argc, char* argv[]) {
   arguments.removeFirst();
   const std::filesystem::path journalDirectory =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-  const auto mainForm =
-      tarnwick::CreateConsoleWindows({link, settings, dialogs, journalDirectory}, arguments);
+  const auto mainForm = tarnwick::CreateConsoleWindows(
+      {link, settings, dialogs, *portSource, journalDirectory}, arguments);
   dialogs.SetMainWindow(mainForm.get());
   QApplication::setWindowIcon(mainForm->windowIcon());
   tarnwick::ExitAfterFirstPaintIfAsked(mainForm.get());

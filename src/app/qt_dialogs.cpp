@@ -10,9 +10,11 @@ namespace {
 // at all while the console is in the background.
 QMessageBox::StandardButton Box(QWidget* owner, QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton defaultButton) {
+                                QMessageBox::StandardButton defaultButton,
+                                const QString& reason = {}) {
   QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, owner);
   box.setDefaultButton(defaultButton);
+  box.setInformativeText(reason);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -20,6 +22,10 @@ QMessageBox::StandardButton Box(QWidget* owner, QMessageBox::Icon icon, const QS
 
 void QtDialogs::ShowError(const QString& text) {
   Box(mainWindow_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtDialogs::ShowErrorWithReason(const QString& text, const QString& reason) {
+  Box(mainWindow_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok, reason);
 }
 
 void QtDialogs::ShowWarning(const QString& text) {

@@ -16,6 +16,7 @@ class QtDialogs final : public Dialogs {
   void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
   void ShowError(const QString& text) override;
+  void ShowErrorWithReason(const QString& text, const QString& reason) override;
   void ShowWarning(const QString& text) override;
   bool AskOkCancel(const QString& text) override;
   bool ConfirmYesNo(const QString& text) override;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "bus/bus_link.h"
+#include "ports/port_source.h"
 #include "settings/settings_store.h"
 #include "ui/dialogs.h"
 
@@ -15,6 +16,8 @@ struct ConsoleServices {
   BusLink& link;
   SettingsStore& settings;
   Dialogs& dialogs;
+  // The present ports and the news of devices that come and go.
+  PortSource& portSource;
   // Where factory programming keeps its production journal, one file a day.
   std::filesystem::path journalDirectory;
 };

@@ -66,7 +66,10 @@ TMainForm::TMainForm(ConsoleServices services, const QStringList& arguments, QWi
       live_(*this, state_, services.link, services.dialogs, texts_, session_),
       program_(*this, switchTabs_, state_,
                {services.link, services.dialogs, services.journalDirectory}, texts_, factoryMode_,
-               session_, [this] { live_.StopAndDisable(); }) {
+               session_, [this] { live_.StopAndDisable(); }),
+      ports_(*this, state_, services.portSource, texts_,
+             {.setComPortClick = [this] { SetComPortMenuItemClick(); },
+              .portItemClick = [this](QAction* item) { SelectPortMenuItem(item); }}) {
   ConnectSignals();
   FormCreate();
 }
@@ -105,6 +108,7 @@ void TMainForm::ProgramButtonClick() {
 void TMainForm::ApplyLanguage() {
   language_.ApplyCaptions();
   panel_.ApplyLanguageCaptions();
+  ports_.ApplyLanguage();
 }
 
 void TMainForm::ExitMenuItemClick() { close(); }

@@ -10,6 +10,7 @@
 #include "device/pressure_units.h"
 #include "device/session_presenter.h"
 #include "live/live_presenter.h"
+#include "ports/port_menu_presenter.h"
 #include "programming/program_presenter.h"
 #include "texts/language_presenter.h"
 #include "ui/action_guard.h"
@@ -27,6 +28,7 @@ class TMainForm;
 namespace tarnwick {
 
 class TForm2;
+class TPortDlg;
 
 // The console's main window: a shell that owns the console's state and one
 // presenter per subsystem, wires the widgets' signals to the handlers, and
@@ -44,7 +46,9 @@ class TMainForm : public QMainWindow {
   int ComPortNumber() const { return state_.comPortNumber; }
   int DeviceFamily() const { return state_.deviceFamily; }
   bool DeviceDataValid() const { return state_.deviceDataValid; }
-  // The About box, created right after the main window (console_windows.cpp).
+  // The port dialog and the About box, created right after the main window
+  // (console_windows.cpp).
+  void SetPortDialog(TPortDlg* portDialog) { ports_.SetPortDialog(portDialog); }
   void SetAboutBox(TForm2* aboutBox) { aboutBox_ = aboutBox; }
 
   // Device session.
@@ -72,8 +76,20 @@ class TMainForm : public QMainWindow {
   void OnlineSpeedButtonClick() { live_.OnlineSpeedButtonClick(); }
   void OnlineTimerTimer() { live_.OnlineTimerTimer(); }
 
+  // Port menu and port watcher.
+  void BuildPortMenu() { ports_.BuildPortMenu(); }
+  void RebuildPortMenu() { ports_.RebuildPortMenu(); }
+  void SelectPortMenuItem(QAction* item) { ports_.SelectPortMenuItem(item); }
+  void SetComPortMenuItemClick() { ports_.SetComPortMenuItemClick(); }
+  const T_Dev_Handler* PortWatcher() const { return ports_.PortWatcher(); }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+#ifdef Q_OS_WIN
+  // WM_DEVICECHANGE, Windows' news of devices that come and go
+  // (tmain_form_win32.cpp).
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
 
  private:
   void FormCreate();
@@ -111,6 +127,7 @@ class TMainForm : public QMainWindow {
   SessionPresenter session_;
   LivePresenter live_;
   ProgramPresenter program_;
+  PortMenuPresenter ports_;
   TForm2* aboutBox_ = nullptr;
 };
 

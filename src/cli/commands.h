@@ -14,5 +14,6 @@ int RunProgram(const std::vector<std::string>& words);
 int RunLive(const std::vector<std::string>& words);
 int RunFactoryProgram(const std::vector<std::string>& words);
 int RunPorts(const std::vector<std::string>& words);
+int RunScan(const std::vector<std::string>& words);
 
 }  // namespace tarnwick::cli

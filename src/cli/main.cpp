@@ -35,6 +35,12 @@ constexpr const char* kUsage =
     "      (~/.local/share/Vostrand/Tarnwick when XDG_DATA_HOME is not set)\n"
     "  ports\n"
     "      list the present ports, one JSON object a line, in the order of their numbers\n"
+    "  scan --port P [--from A --to B]\n"
+    "      identify every station from address A to B (default 1 to 255; 250, which\n"
+    "      every station answers, is left out) and print one JSON line per station that\n"
+    "      answers: its address, identity, family and serial number. Each silent address\n"
+    "      waits out one exchange time-out of half a second, so the whole range takes\n"
+    "      about two minutes\n"
     "\n"
     "The pressure switch family asks whether to search again when the adapter finds no\n"
     "switch: --retry-no-switch N answers OK N times, the default answers Cancel.\n"
@@ -71,6 +77,7 @@ int main(int argc, char** argv) {
       {"live", tarnwick::cli::RunLive},
       {"factory-program", tarnwick::cli::RunFactoryProgram},
       {"ports", tarnwick::cli::RunPorts},
+      {"scan", tarnwick::cli::RunScan},
   };
   const auto command = commands.find(words.front());
   if (command == commands.end()) return UsageMistake("unknown command '" + words.front() + "'");

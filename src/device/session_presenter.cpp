@@ -10,6 +10,7 @@
 
 #include "device/config_codec.h"
 #include "device/identification.h"
+#include "device/port_failure_reason.h"
 #include "texts/message_numbers.h"
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
@@ -154,7 +155,16 @@ void SessionPresenter::EndDeclinedRead() { EndWithFailure(); }
 
 void SessionPresenter::ShowErrorMessage(int number) {
   EndWithFailure();
-  dialogs_.ShowError(texts_.Text(number));
+  const std::string reason =
+      number == kMsgOpenFailed
+          ? PortFailureReason(texts_.LanguageIndex(), state_.comPortNumber, link_.LastPortStatus(),
+                              link_.DeviceName(state_.comPortNumber))
+          : std::string{};
+  if (reason.empty()) {
+    dialogs_.ShowError(texts_.Text(number));
+  } else {
+    dialogs_.ShowErrorWithReason(texts_.Text(number), QString::fromStdString(reason));
+  }
 }
 
 void SessionPresenter::ShowErrorMessageAt(int number, int address) {

@@ -52,7 +52,8 @@ class SessionPresenter {
   bool OpenDeviceLink();
   void CloseDeviceLink();
   // The failure report: closes the link, stops the live display, forgets the
-  // device, empties the view and shows message `number`.
+  // device, empties the view and shows message `number`; below message 50,
+  // why the port could not be opened, where the system tells.
   void ShowErrorMessage(int number);
   // As ShowErrorMessage, for an operation at a bus address; the program
   // button stays usable.

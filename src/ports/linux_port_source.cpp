@@ -24,6 +24,8 @@ std::vector<PublishedPort> LinuxPortSource::Ports() {
   return ports;
 }
 
+std::vector<PortEntry> LinuxPortSource::Devices() { return table_.PresentPorts(); }
+
 std::vector<int> LinuxPortSource::WatchedDescriptors() const {
   std::vector<int> descriptors;
   for (const int fd : {monitor_->Descriptor(), links_.Descriptor()}) {

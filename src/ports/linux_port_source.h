@@ -23,6 +23,7 @@ class LinuxPortSource final : public PortSource {
   LinuxPortSource(const LinuxPortTable& table, std::shared_ptr<SerialDeviceMonitor> monitor);
 
   std::vector<PublishedPort> Ports() override;
+  std::vector<PortEntry> Devices() override;
   std::vector<int> WatchedDescriptors() const override;
   std::vector<DeviceEvent> TakeEvents() override;
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ports/device_event.h"
+#include "ports/port_table.h"
 
 namespace tarnwick {
 
@@ -24,6 +25,10 @@ class PortSource {
   // The present ports, looked up now, in the platform's enumeration order
   // (stable while nothing changes, not sorted by number).
   virtual std::vector<PublishedPort> Ports() = 0;
+  // What the machine tells of the device behind each present port, looked up
+  // now, for the Port menu's tips; empty where it tells nothing more than
+  // the port's name.
+  virtual std::vector<PortEntry> Devices() = 0;
   // File descriptors that become readable when devices may have come or
   // gone; empty where the platform tells through window messages instead.
   virtual std::vector<int> WatchedDescriptors() const = 0;

@@ -16,7 +16,7 @@ struct Translations {
 };
 
 // In the order of the keys, so that a key is its entry's index.
-constexpr std::array<Translations, 23> kTexts{{
+constexpr std::array<Translations, 29> kTexts{{
     {ConsoleText::kReadBackDiffers, "The device now holds other values than were written:",
      "Das Gerät enthält jetzt andere Werte als geschrieben wurden:",
      "L'appareil contient maintenant d'autres valeurs que celles qui ont été écrites:"},
@@ -73,13 +73,29 @@ constexpr std::array<Translations, 23> kTexts{{
      "ist davon nicht betroffen.",
      "Le journal de production n'a pas pu être écrit (%1). La programmation elle-même n'en est "
      "pas affectée."},
+    {ConsoleText::kNoPortChosen, "No COM port is chosen: choose one in the Port menu.",
+     "Es ist kein COM-Port gewählt: Wählen Sie einen im Menü Port.",
+     "Aucun COM-Port n'est choisi: choisissez-en un dans le menu Port."},
+    {ConsoleText::kPortMissing, "%1 is not present on this computer.",
+     "%1 ist an diesem Computer nicht vorhanden.", "%1 n'est pas présent sur cet ordinateur."},
+    {ConsoleText::kPortInUse, "%1 is in use by another program.",
+     "%1 wird von einem anderen Programm verwendet.", "%1 est utilisé par un autre programme."},
+    {ConsoleText::kPortNeedsDialout,
+     "You may not open %2: add your user to the group dialout and log in again.",
+     "Sie dürfen %2 nicht öffnen: Nehmen Sie Ihren Benutzer in die Gruppe dialout auf und melden "
+     "Sie sich neu an.",
+     "Vous n'avez pas le droit d'ouvrir %2: ajoutez votre utilisateur au groupe dialout et "
+     "reconnectez-vous."},
+    {ConsoleText::kPortNotSerial, "%2 is not a serial port.", "%2 ist kein serieller Port.",
+     "%2 n'est pas un port série."},
+    {ConsoleText::kSimulatedPort, "simulated port %1", "simulierter Port %1", "port simulé %1"},
 }};
 
 constexpr bool InKeyOrder() {
   for (std::size_t i = 0; i < kTexts.size(); ++i) {
     if (static_cast<std::size_t>(kTexts[i].key) != i) return false;
   }
-  return static_cast<std::size_t>(ConsoleText::kJournalNotWritten) + 1 == kTexts.size();
+  return static_cast<std::size_t>(ConsoleText::kSimulatedPort) + 1 == kTexts.size();
 }
 static_assert(InKeyOrder());
 

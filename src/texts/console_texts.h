@@ -10,7 +10,8 @@ namespace tarnwick {
 // The console's own texts, beside the fixed message table: what it says about
 // a device that kept other values than were written, about typed text that is
 // not a number, about factory inputs it refuses and about the production
-// journal. A "%n" in a text stands for the n-th argument of ConsoleTextWith.
+// journal, about a port it cannot open and about a simulated port. A "%n" in a text stands for the
+// n-th argument of ConsoleTextWith.
 enum class ConsoleText : std::uint8_t {
   // The warning after programming and its parts.
   kReadBackDiffers,  // heading
@@ -42,6 +43,18 @@ enum class ConsoleText : std::uint8_t {
 
   // %1 why the journal line could not be written.
   kJournalNotWritten,
+
+  // Why a port could not be opened, below message 50: %1 the port's name
+  // ("COM3"), %2 the device behind it ("/dev/ttyUSB0").
+  kNoPortChosen,
+  kPortMissing,
+  kPortInUse,
+  kPortNeedsDialout,
+  kPortNotSerial,
+
+  // A Port menu entry's tip for a port published in the ports directory: %1
+  // the pseudo-terminal.
+  kSimulatedPort,
 };
 
 // The text in language 1 English, 2 German or 3 French, UTF-8; any other

@@ -12,6 +12,8 @@ class Dialogs {
 
   // Error symbol, one OK button.
   virtual void ShowError(const QString& text) = 0;
+  // The same box with `reason`, why it happened, on a line below `text`.
+  virtual void ShowErrorWithReason(const QString& text, const QString& reason) = 0;
   // Warning symbol, one OK button.
   virtual void ShowWarning(const QString& text) = 0;
   // Question symbol, OK and Cancel: true for OK.

@@ -12,6 +12,7 @@
 
 #include "app/services.h"
 #include "support/memory_settings_store.h"
+#include "support/scripted_port_source.h"
 #include "support/sim_fixture.h"
 #include "support/temporary_directory.h"
 #include "ui/dialogs.h"
@@ -23,6 +24,8 @@ enum class BoxKind { kError, kWarning, kOkCancel, kYesNo };
 struct ShownBox {
   BoxKind kind;
   QString text;
+  // The line below the text that says why; empty for most boxes.
+  QString reason{};
   // The hourglass was up while the box was open.
   bool busyCursor = false;
 };
@@ -32,6 +35,9 @@ struct ShownBox {
 class ScriptedDialogs final : public Dialogs {
  public:
   void ShowError(const QString& text) override { Record(BoxKind::kError, text); }
+  void ShowErrorWithReason(const QString& text, const QString& reason) override {
+    Record(BoxKind::kError, text, reason);
+  }
   void ShowWarning(const QString& text) override { Record(BoxKind::kWarning, text); }
   bool AskOkCancel(const QString& text) override { return Answer(BoxKind::kOkCancel, text); }
   bool ConfirmYesNo(const QString& text) override { return Answer(BoxKind::kYesNo, text); }
@@ -42,6 +48,11 @@ class ScriptedDialogs final : public Dialogs {
   // The texts shown so far, as UTF-8 so that a failing test prints them.
   std::vector<std::string> Errors() const { return TextsOf(BoxKind::kError); }
   std::vector<std::string> Questions() const { return TextsOf(BoxKind::kOkCancel); }
+  std::vector<std::string> Reasons() const {
+    std::vector<std::string> reasons;
+    for (const auto& box : boxes) reasons.push_back(box.reason.toStdString());
+    return reasons;
+  }
   std::vector<std::string> TextsOf(BoxKind kind) const {
     std::vector<std::string> texts;
     for (const auto& box : boxes) {
@@ -56,9 +67,9 @@ class ScriptedDialogs final : public Dialogs {
   std::function<void(const ShownBox&)> whileShown;
 
  private:
-  void Record(BoxKind kind, const QString& text) {
+  void Record(BoxKind kind, const QString& text, const QString& reason = {}) {
     const QCursor* cursor = QApplication::overrideCursor();
-    boxes.push_back({kind, text, cursor && cursor->shape() == Qt::WaitCursor});
+    boxes.push_back({kind, text, reason, cursor && cursor->shape() == Qt::WaitCursor});
     if (whileShown) whileShown(boxes.back());
   }
 
@@ -75,18 +86,20 @@ class ScriptedDialogs final : public Dialogs {
 };
 
 // Everything a TMainForm needs, faked: the simulated bus on COM<kSimCom> with
-// its virtual clock (attached to the bus link), scripted dialogs and settings
-// in memory that point the console at the simulated port.
+// its virtual clock (attached to the bus link), scripted dialogs, settings
+// in memory that point the console at the simulated port, and a machine that
+// lists no ports until a test gives some.
 struct FakeServices {
   SimEnvironment sim;
   ScriptedDialogs dialogs;
   MemorySettingsStore settings;
   // A directory of the test's own for the production journal.
   TemporaryDirectory journal;
+  ScriptedPortSource ports;
 
   FakeServices() { settings.values["COM-Port"] = SimEnvironment::kSimCom; }
 
-  ConsoleServices Services() { return {sim.link, settings, dialogs, journal.path()}; }
+  ConsoleServices Services() { return {sim.link, settings, dialogs, ports, journal.path()}; }
 };
 
 }  // namespace tarnwick::testing
