@@ -8,8 +8,9 @@
 namespace tarnwick {
 
 void InstallApplicationFont() {
-  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+  for (const char* windowsFace : {"Arial", "Tahoma", "MS Sans Serif"}) {
+    QFont::insertSubstitution(QString::fromLatin1(windowsFace), QStringLiteral("Liberation Sans"));
+  }
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(11);
   QApplication::setFont(font);

@@ -8,7 +8,7 @@ namespace tarnwick {
 // application. Menus, message boxes and dialogs are windows of their own and
 // take the application's font, not the main window's. Called before the first
 // window exists, so that widgets are laid out once in it rather than again
-// when a font changes. Arial and Tahoma are Windows faces; on a machine
+// when a font changes. Arial, Tahoma and MS Sans Serif are Windows faces; on a machine
 // without them the metric-compatible Liberation Sans takes their place, so
 // the fixed layouts keep their widths.
 void InstallApplicationFont();
