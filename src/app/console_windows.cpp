@@ -5,7 +5,7 @@
 
 namespace tarnwick {
 
-std::unique_ptr<TMainForm> CreateConsoleWindows(ConsoleServices services,
+std::unique_ptr<TMainForm> CreateConsoleWindows(const ConsoleServices& services,
                                                 const QStringList& arguments) {
   auto mainForm = std::make_unique<TMainForm>(services, arguments);
   mainForm->SetPortDialog(new TPortDlg(mainForm.get()));
