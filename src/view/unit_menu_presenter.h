@@ -29,9 +29,8 @@ class UnitMenuPresenter {
   // whose values are no pressures, the unit is applied.
   void PressureUnitMenuItemClick(PressureUnit unit);
 
-  QAction* Item(PressureUnit unit) const;
-
  private:
+  QAction* Item(PressureUnit unit) const;
   PressureUnit MarkedPressureUnit() const;
 
   const SwitchTabs& tabs_;
