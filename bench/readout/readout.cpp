@@ -111,7 +111,7 @@ bool Measure(const char* name, int com, int runs, const Operation& operation,
 // What a read gave: the device to program or watch.
 struct ReadDevice {
   DeviceIdentity identity;
-  int family = kFamilyNone;
+  DeviceFamily family = DeviceFamily::kNone;
   std::optional<DeviceReadout> readout;
 
   // A read as the console starts it, once the link is open.

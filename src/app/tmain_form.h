@@ -44,7 +44,7 @@ class TMainForm : public QMainWindow {
   bool FactoryMode() const { return factoryMode_; }
   int LanguageIndex() const { return texts_.LanguageIndex(); }
   int ComPortNumber() const { return state_.comPortNumber; }
-  int DeviceFamily() const { return state_.deviceFamily; }
+  tarnwick::DeviceFamily DeviceFamily() const { return state_.deviceFamily; }
   bool DeviceDataValid() const { return state_.deviceDataValid; }
   // The port dialog and the About box, created right after the main window
   // (console_windows.cpp).

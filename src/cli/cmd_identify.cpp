@@ -47,7 +47,7 @@ int RunIdentify(const std::vector<std::string>& words) {
   CliLink link(args.Required("port"));
 
   DeviceIdentity identity;
-  int family = kFamilyNone;
+  DeviceFamily family = DeviceFamily::kNone;
   BusResult result = BusResult::kOpenFailed;
   std::string failure;
   if (link.Open(failure)) {

@@ -24,7 +24,7 @@ std::optional<nlohmann::ordered_json> StationAt(BusLink& link, std::uint8_t addr
   const bool serialRead = ReadSerialNumber(link, address, serialNumber) == BusResult::kOk;
   return nlohmann::ordered_json{{"address", address},
                                 {"identity", IdentityJson(identity)},
-                                {"family", match.supported() ? match.family : kFamilyNone},
+                                {"family", match.supported() ? match.family : DeviceFamily::kNone},
                                 {"serialNumber", serialRead ? nlohmann::ordered_json(serialNumber)
                                                             : nlohmann::ordered_json()}};
 }

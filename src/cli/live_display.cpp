@@ -23,7 +23,7 @@ LiveDisplay::LiveDisplay(const DeviceReadout& readout, PressureUnit unit)
       unit_(unit),
       decimals_(ShownDecimals(readout.family, readout.pressureRangeBar.max, unit)),
       levelUnitIndex_(readout.levelUnitIndex) {
-  if (family_ == kFamilyPressureSwitch) {
+  if (family_ == DeviceFamily::kPressureSwitch) {
     present_ = {SwitchPresent(readout.switches[0]), SwitchPresent(readout.switches[1])};
   }
 }
@@ -47,7 +47,7 @@ nlohmann::ordered_json LiveDisplay::Line(int tick, const LiveReading& reading) {
 
   nlohmann::ordered_json line;
   line["tick"] = tick;
-  if (family_ == kFamilyLevelDevice) {
+  if (family_ == DeviceFamily::kLevelDevice) {
     // The level channel is shown as read, in the device's own unit.
     line["value"] =
         reading.value
@@ -62,7 +62,7 @@ nlohmann::ordered_json LiveDisplay::Line(int tick, const LiveReading& reading) {
     line["value"] = nullptr;
     line["unit"] = nullptr;
   }
-  if (family_ == kFamilyPressureSwitch) {
+  if (family_ == DeviceFamily::kPressureSwitch) {
     line["voltage"] = reading.voltage
                           ? nlohmann::ordered_json(FormatFixed(*reading.voltage, kVoltageDecimals,
                                                                kPanelPrecision, '.'))

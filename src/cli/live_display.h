@@ -26,7 +26,7 @@ class LiveDisplay {
  private:
   nlohmann::ordered_json SwitchState(std::size_t output) const;
 
-  int family_;
+  DeviceFamily family_;
   PressureUnit unit_;
   std::uint8_t decimals_;
   int levelUnitIndex_;

@@ -25,7 +25,7 @@ constexpr double kStepsPerSecond = 50.0;
 
 // What every switch point of the file is read with.
 struct PointContext {
-  int family = 0;
+  DeviceFamily family = DeviceFamily::kNone;
   PressureUnit unit = PressureUnit::kBar;
   int decimals = 0;
   float rangeMaxShown = 0.0F;
@@ -42,7 +42,7 @@ DeviceIdentity ReadIdentity(const JsonObject& id) {
   return identity;
 }
 
-int ReadFamily(const JsonObject& file, const DeviceIdentity& identity) {
+DeviceFamily ReadFamily(const JsonObject& file, const DeviceIdentity& identity) {
   const FamilyMatch match = FamilyOf(identity);
   if (!match.supported()) {
     file.Fail("identity", ByteDotByte(identity.Class, identity.Group) + " version " +
@@ -50,9 +50,9 @@ int ReadFamily(const JsonObject& file, const DeviceIdentity& identity) {
                               " is not a device this program supports");
   }
   const long long family = file.Integer("family", 0, kByteMax);
-  if (family != match.family) {
+  if (family != FamilyNumber(match.family)) {
     file.Fail("family", "is " + std::to_string(family) + ", but the identity is that of family " +
-                            std::to_string(match.family));
+                            std::to_string(FamilyNumber(match.family)));
   }
   return match.family;
 }
@@ -134,11 +134,11 @@ float ReadPoint(const JsonObject& sw, const std::string& name, const PointContex
 
 // `name` is "closingDelay" or "openingDelay"; the steps come from
 // "<name>Steps" or from "<name>" in seconds.
-std::uint8_t ReadDelay(const JsonObject& sw, const std::string& name, int family) {
+std::uint8_t ReadDelay(const JsonObject& sw, const std::string& name, DeviceFamily family) {
   const std::string stepsKey = name + "Steps";
   const bool hasSteps = sw.HasValue(stepsKey);
   const bool hasSeconds = sw.HasValue(name);
-  if (family == kFamilySwitchDevice) {
+  if (family == DeviceFamily::kSwitchDevice) {
     if (hasSteps || hasSeconds) sw.Fail(hasSteps ? stepsKey : name, "the QM-4 KX has no delays");
     return 0;
   }
@@ -147,7 +147,7 @@ std::uint8_t ReadDelay(const JsonObject& sw, const std::string& name, int family
   if (hasSteps) steps = sw.Integer(stepsKey, 0, kByteMax);
   if (hasSeconds) {
     const double seconds = sw.Double(name);
-    const double fromSeconds = family == kFamilyLevelDevice
+    const double fromSeconds = family == DeviceFamily::kLevelDevice
                                    ? std::trunc(seconds)
                                    : std::nearbyint(seconds * kStepsPerSecond);
     if (seconds < 0 || fromSeconds > kByteMax) {
@@ -166,7 +166,7 @@ std::uint8_t ReadDelay(const JsonObject& sw, const std::string& name, int family
 SwitchProgramValues ReadSwitch(const JsonObject& sw, const PointContext& context) {
   SwitchProgramValues values;
   // Only families 1 and 4 hold a function code that may name no function.
-  values.selection = ReadSelection(sw, context.family != kFamilySwitchDevice);
+  values.selection = ReadSelection(sw, context.family != DeviceFamily::kSwitchDevice);
   values.highBar = ReadPoint(sw, "high", context);
   values.lowBar = ReadPoint(sw, "low", context);
   values.closingDelaySteps = ReadDelay(sw, "closingDelay", context.family);
@@ -190,7 +190,7 @@ ProgramRequest ParseProgramRequest(const nlohmann::json& json) {
 
   PointContext context{target.family, request.unit, kStartPressureDecimals, 0.0F};
   // The level device's points have no upper limit, so it needs no range.
-  if (target.family != kFamilyLevelDevice) {
+  if (target.family != DeviceFamily::kLevelDevice) {
     const float rangeMaxBar = file.Object("pressureRange").Float("maxBar");
     context.decimals = ShownDecimals(target.family, rangeMaxBar, request.unit);
     context.rangeMaxShown = PressureToShown(rangeMaxBar, request.unit);
@@ -200,7 +200,7 @@ ProgramRequest ParseProgramRequest(const nlohmann::json& json) {
   const JsonObject switch2 = file.Object("switch2");
   request.inputs.switch1 = ReadSwitch(switch1, context);
   request.inputs.switch2 = ReadSwitch(switch2, context);
-  if (target.family == kFamilyPressureSwitch) {
+  if (target.family == DeviceFamily::kPressureSwitch) {
     request.switchShown = {switch1.Boolean("present"), switch2.Boolean("present")};
   }
   return request;

@@ -17,7 +17,7 @@ nlohmann::ordered_json NullableWord(const char* word, bool known) {
 nlohmann::ordered_json SwitchJson(const DeviceReadout& readout, const SwitchReadout& sw,
                                   PressureUnit unit, int decimals) {
   nlohmann::ordered_json out;
-  if (readout.family == kFamilyPressureSwitch) {
+  if (readout.family == DeviceFamily::kPressureSwitch) {
     const bool present = sw.outputType && *sw.outputType != OutputType::kNone;
     out["present"] = present;
     out["outputType"] = NullableWord(sw.outputType ? OutputTypeWord(*sw.outputType) : "",
@@ -70,7 +70,7 @@ nlohmann::ordered_json LevelUnitJson(int index) {
 
 nlohmann::ordered_json ReadoutJson(const DeviceReadout& readout, std::uint8_t sessionAddress,
                                    PressureUnit unit) {
-  const int family = readout.family;
+  const DeviceFamily family = readout.family;
   const std::uint8_t decimals = ShownDecimals(family, readout.pressureRangeBar.max, unit);
   const ValueRange rangeShown{PressureToShown(readout.pressureRangeBar.min, unit),
                               PressureToShown(readout.pressureRangeBar.max, unit)};
@@ -90,14 +90,15 @@ nlohmann::ordered_json ReadoutJson(const DeviceReadout& readout, std::uint8_t se
   out["unit"] = PressureUnitText(unit);
   out["decimals"] = decimals;
   out["pressureRange"] = RangeJson(readout.pressureRangeBar, "minBar", "maxBar");
-  out["pressureRange"]["text"] =
-      RangeText(rangeShown, family == kFamilyLevelDevice ? kLevelRangeDecimals : decimals, '.');
+  out["pressureRange"]["text"] = RangeText(
+      rangeShown, family == DeviceFamily::kLevelDevice ? kLevelRangeDecimals : decimals, '.');
   out["temperatureRange"] = RangeJson(readout.temperatureRange, "min", "max");
   if (readout.analogOutputRange) {
     out["analogOutput"] = RangeJson(*readout.analogOutputRange, "minVolts", "maxVolts");
     out["analogOutput"]["present"] = readout.analogOutputPresent.value_or(false);
   }
-  if (family == kFamilyLevelDevice) out["levelUnit"] = LevelUnitJson(readout.levelUnitIndex);
+  if (family == DeviceFamily::kLevelDevice)
+    out["levelUnit"] = LevelUnitJson(readout.levelUnitIndex);
   out["switch1"] = SwitchJson(readout, readout.switches[0], unit, decimals);
   out["switch2"] = SwitchJson(readout, readout.switches[1], unit, decimals);
   if (readout.factoryReadBack) {

@@ -13,7 +13,7 @@ constexpr int kLevelUnitCount = 4;
 
 }  // namespace
 
-std::uint8_t ShownDecimals(int family, float rangeMaxBar, PressureUnit unit) {
+std::uint8_t ShownDecimals(DeviceFamily family, float rangeMaxBar, PressureUnit unit) {
   return UpdatePressureDecimals(family, PressureToShown(rangeMaxBar, unit), kStartPressureDecimals);
 }
 

@@ -13,7 +13,7 @@ namespace tarnwick::cli {
 inline constexpr std::uint8_t kStartPressureDecimals = 0;
 
 // The decimals the console would show pressures of this device with, in `unit`.
-std::uint8_t ShownDecimals(int family, float rangeMaxBar, PressureUnit unit);
+std::uint8_t ShownDecimals(DeviceFamily family, float rangeMaxBar, PressureUnit unit);
 
 // A pressure in bar as the console writes it into a switch-point edit: in
 // `unit`, fixed notation with `decimals` decimals, full stop as separator.

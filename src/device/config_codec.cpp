@@ -5,7 +5,6 @@
 namespace tarnwick {
 namespace {
 
-constexpr int kLevelFamily = 4;
 constexpr double kStepsPerSecond = 50.0;
 
 std::uint8_t LowestByteOf(double wholeNumber) {
@@ -80,12 +79,13 @@ const char* OutputTypeText(OutputType type) {
   return "";
 }
 
-double DelayStepsToSeconds(int family, std::uint8_t steps) {
-  return family == kLevelFamily ? static_cast<double>(steps) : steps / kStepsPerSecond;
+double DelayStepsToSeconds(DeviceFamily family, std::uint8_t steps) {
+  return family == DeviceFamily::kLevelDevice ? static_cast<double>(steps)
+                                              : steps / kStepsPerSecond;
 }
 
-std::uint8_t DelaySecondsToSteps(int family, double seconds) {
-  if (family == kLevelFamily) return LowestByteOf(std::trunc(seconds));
+std::uint8_t DelaySecondsToSteps(DeviceFamily family, double seconds) {
+  if (family == DeviceFamily::kLevelDevice) return LowestByteOf(std::trunc(seconds));
   // nearbyint rounds halves to the even neighbour in the default rounding mode.
   return LowestByteOf(std::nearbyint(seconds * kStepsPerSecond));
 }

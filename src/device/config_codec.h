@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "device/device_family.h"
+
 namespace tarnwick {
 
 enum class SwitchFunction : std::uint8_t { kOff, kHysteresis, kWindow };
@@ -43,10 +45,10 @@ const char* OutputTypeText(OutputType type);  // "NPN", "PNP", "" for none
 
 // Delays travel as steps: 0.02 s for family 1 (and 2, which has none on the
 // bus), whole seconds for family 4.
-double DelayStepsToSeconds(int family, std::uint8_t steps);
+double DelayStepsToSeconds(DeviceFamily family, std::uint8_t steps);
 // Family 4 truncates toward zero; the others round seconds x 50 with halves to
 // even. Values that do not fit travel as their lowest byte.
-std::uint8_t DelaySecondsToSteps(int family, double seconds);
+std::uint8_t DelaySecondsToSteps(DeviceFamily family, double seconds);
 
 // The lowest byte of a whole number typed into a factory input.
 std::uint8_t LowestByte(long long value);

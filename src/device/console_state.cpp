@@ -16,11 +16,11 @@ void ApplyReadout(ConsoleState& state, const DeviceReadout& readout) {
     if (sw.outputType) state.switchPresent[n] = *sw.outputType != OutputType::kNone;
     state.switchOff[n] = sw.off;
   }
-  if (readout.family == kFamilyLevelDevice) state.levelUnitIndex = readout.levelUnitIndex;
+  if (readout.family == DeviceFamily::kLevelDevice) state.levelUnitIndex = readout.levelUnitIndex;
 }
 
 void ApplyFailure(ConsoleState& state) {
-  state.deviceFamily = kFamilyNone;
+  state.deviceFamily = DeviceFamily::kNone;
   state.deviceDataValid = false;
 }
 

@@ -21,7 +21,7 @@ struct ConsoleState {
   // port is chosen.
   int comPortNumber = 1;
   // 0 until a device is identified, and again after every failure.
-  int deviceFamily = kFamilyNone;
+  DeviceFamily deviceFamily = DeviceFamily::kNone;
   // A read-out has completed and its values are on screen.
   bool deviceDataValid = false;
   // 250, or the address typed in factory mode.

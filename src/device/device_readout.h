@@ -85,7 +85,7 @@ struct FactoryReadBack {
 inline constexpr int kLevelUnitNotRead = -1;
 
 struct DeviceReadout {
-  int family = 0;
+  DeviceFamily family = DeviceFamily::kNone;
   // For family 1 the programmer's identity, otherwise the device's.
   DeviceIdentity identity = {};
   // Family 1 reports it in coefficients 92 and 93, families 2 and 4 in 80 and 81.

@@ -22,11 +22,11 @@ bool LevelDeviceVersionSupported(const DeviceIdentity& id) {
 
 FamilyMatch FamilyOf(const DeviceIdentity& identity) {
   if (identity.Class == 12 && identity.Group == 1) {
-    return {kFamilyPressureSwitch, ProgrammerVersionSupported(identity)};
+    return {DeviceFamily::kPressureSwitch, ProgrammerVersionSupported(identity)};
   }
-  if (identity.Class == 11 && identity.Group == 10) return {kFamilySwitchDevice, true};
+  if (identity.Class == 11 && identity.Group == 10) return {DeviceFamily::kSwitchDevice, true};
   if (identity.Class == 15 && identity.Group == 1) {
-    return {kFamilyLevelDevice, LevelDeviceVersionSupported(identity)};
+    return {DeviceFamily::kLevelDevice, LevelDeviceVersionSupported(identity)};
   }
   return {};
 }
@@ -38,8 +38,8 @@ BusResult IdentifyWithRetry(BusLink& link, std::uint8_t address, DeviceIdentity&
 }
 
 EngineOutcome IdentifyDevice(BusLink& link, std::uint8_t address, DeviceIdentity& identity,
-                             int& family, BusResult* lastResult) {
-  family = kFamilyNone;
+                             DeviceFamily& family, BusResult* lastResult) {
+  family = DeviceFamily::kNone;
   const BusResult result = IdentifyWithRetry(link, address, identity);
   if (lastResult) *lastResult = result;
   if (result != BusResult::kOk) return EngineOutcome::Failure(kMsgNoAnswer);

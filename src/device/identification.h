@@ -5,15 +5,10 @@
 #include "bus/bus_link.h"
 #include "bus/bus_result.h"
 #include "bus/device_identity.h"
+#include "device/device_family.h"
 #include "device/engine_observer.h"
 
 namespace tarnwick {
-
-// Values of DeviceFamily.
-inline constexpr int kFamilyNone = 0;
-inline constexpr int kFamilyPressureSwitch = 1;  // programmer QM-40 RT with an LX-60 MB
-inline constexpr int kFamilySwitchDevice = 2;    // QM-4 KX
-inline constexpr int kFamilyLevelDevice = 4;     // Morvik
 
 inline constexpr int kIdentifyRetryPauseMs = 500;
 
@@ -21,11 +16,11 @@ inline constexpr int kIdentifyRetryPauseMs = 500;
 // class and group even when their version is refused, so a message can say
 // "known device, unsupported version" rather than "unknown device".
 struct FamilyMatch {
-  int family = kFamilyNone;
+  DeviceFamily family = DeviceFamily::kNone;
   bool versionSupported = false;
 
-  bool supported() const { return family != kFamilyNone && versionSupported; }
-  bool versionRefused() const { return family != kFamilyNone && !versionSupported; }
+  bool supported() const { return family != DeviceFamily::kNone && versionSupported; }
+  bool versionRefused() const { return family != DeviceFamily::kNone && !versionSupported; }
 };
 
 FamilyMatch FamilyOf(const DeviceIdentity& identity);
@@ -36,10 +31,10 @@ BusResult IdentifyWithRetry(BusLink& link, std::uint8_t address, DeviceIdentity&
 
 // Identify at `address`, once more after 500 ms if the first attempt fails.
 // `identity` receives every identity a device answers with, supported or not;
-// `family` is the supported family, or kFamilyNone whenever the outcome is a
+// `family` is the supported family, or DeviceFamily::kNone whenever the outcome is a
 // failure: 51 (no answer to both attempts) or 52 (not supported).
 // `lastResult`, when given, receives the bus result of the last attempt.
 EngineOutcome IdentifyDevice(BusLink& link, std::uint8_t address, DeviceIdentity& identity,
-                             int& family, BusResult* lastResult = nullptr);
+                             DeviceFamily& family, BusResult* lastResult = nullptr);
 
 }  // namespace tarnwick

@@ -18,16 +18,14 @@ constexpr std::array<std::array<double, 3>, 3> kFactors = {{
 
 constexpr std::array<std::string_view, 3> kUnitTexts = {"bar", "PSI", "MPa"};
 
-constexpr int kPressureSwitchFamily = 1;
-constexpr int kSwitchDeviceFamily = 2;
 constexpr float kPressureSwitchSteps = 820.0F;
 constexpr float kSwitchDeviceSteps = 1000.0F;
 
 std::size_t Index(PressureUnit unit) { return static_cast<std::size_t>(unit); }
 
-std::optional<float> StepsOverRange(int family) {
-  if (family == kPressureSwitchFamily) return kPressureSwitchSteps;
-  if (family == kSwitchDeviceFamily) return kSwitchDeviceSteps;
+std::optional<float> StepsOverRange(DeviceFamily family) {
+  if (family == DeviceFamily::kPressureSwitch) return kPressureSwitchSteps;
+  if (family == DeviceFamily::kSwitchDevice) return kSwitchDeviceSteps;
   return std::nullopt;
 }
 
@@ -58,7 +56,8 @@ float PressureToBar(float shown, PressureUnit unit) {
   return ConvertPressure(shown, unit, PressureUnit::kBar);
 }
 
-std::uint8_t UpdatePressureDecimals(int family, float rangeMaxShown, std::uint8_t currentDecimals) {
+std::uint8_t UpdatePressureDecimals(DeviceFamily family, float rangeMaxShown,
+                                    std::uint8_t currentDecimals) {
   const std::optional<float> steps = StepsOverRange(family);
   if (!steps) return currentDecimals;
   const float step = rangeMaxShown / *steps;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "device/device_family.h"
+
 namespace tarnwick {
 
 enum class PressureUnit : std::uint8_t { kBar, kPsi, kMpa };
@@ -26,6 +28,7 @@ float PressureToBar(float shown, PressureUnit unit);
 // Decimals for a range end shown in the current unit: the pressure switch
 // resolves 820 steps over its range, the switch device 1000. Other families
 // keep `currentDecimals`.
-std::uint8_t UpdatePressureDecimals(int family, float rangeMaxShown, std::uint8_t currentDecimals);
+std::uint8_t UpdatePressureDecimals(DeviceFamily family, float rangeMaxShown,
+                                    std::uint8_t currentDecimals);
 
 }  // namespace tarnwick

@@ -19,7 +19,7 @@ struct ReadSessionResult {
   // The last answer to Identify, supported or not; empty when nobody answered.
   std::optional<DeviceIdentity> identity;
   // The family identified, kept when the read-out fails afterwards.
-  int family = 0;
+  DeviceFamily family = DeviceFamily::kNone;
   // The result of the last identification attempt, for a detailed message.
   BusResult identifyResult = BusResult::kOk;
   std::optional<DeviceReadout> readout;

@@ -3,15 +3,15 @@
 
 namespace tarnwick {
 
-ReadoutResult ReadOutDevice(BusLink& link, int family, std::uint8_t sessionAddress,
+ReadoutResult ReadOutDevice(BusLink& link, DeviceFamily family, std::uint8_t sessionAddress,
                             const DeviceIdentity& identity, bool factoryMode,
                             EngineObserver& observer) {
   switch (family) {
-    case kFamilyPressureSwitch:
+    case DeviceFamily::kPressureSwitch:
       return ReadOutFamily1(link, sessionAddress, identity, factoryMode, observer);
-    case kFamilySwitchDevice:
+    case DeviceFamily::kSwitchDevice:
       return ReadOutFamily2(link, identity, observer);
-    case kFamilyLevelDevice:
+    case DeviceFamily::kLevelDevice:
       return ReadOutFamily4(link, sessionAddress, identity, observer);
     default:
       return {EngineOutcome::Failure(kMsgNotSupported), {}};

@@ -51,7 +51,7 @@ class Family1Reader {
 ReadoutResult Family1Reader::Run(const DeviceIdentity& identity, bool factoryMode) {
   if (const EngineOutcome found = FindSwitch(); !found.succeeded()) return {found, {}};
   DeviceReadout r;
-  r.family = kFamilyPressureSwitch;
+  r.family = DeviceFamily::kPressureSwitch;
   r.identity = identity;
   if (!CopySwitchData() || !ReadRangesAndPoints(r) || !ReadDeviceValues(r) ||
       !ReadSwitchSettings(r) || !ReadAnalogPresence(r)) {

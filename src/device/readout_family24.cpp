@@ -39,7 +39,7 @@ void ApplyModeByte(std::uint8_t mode, SwitchReadout& sw) {
   sw.selection = DecodeModeByte(mode);
 }
 
-DeviceReadout StartReadout(int family, const DeviceIdentity& identity) {
+DeviceReadout StartReadout(DeviceFamily family, const DeviceIdentity& identity) {
   DeviceReadout r;
   r.family = family;
   r.identity = identity;
@@ -51,7 +51,7 @@ DeviceReadout StartReadout(int family, const DeviceIdentity& identity) {
 ReadoutResult ReadOutFamily2(BusLink& link, const DeviceIdentity& identity,
                              EngineObserver& observer) {
   constexpr std::uint8_t kAddress = kDefaultBusAddress;
-  DeviceReadout r = StartReadout(kFamilySwitchDevice, identity);
+  DeviceReadout r = StartReadout(DeviceFamily::kSwitchDevice, identity);
   if (ReadRange(link, kAddress, kCoefPressureRangeMin, kCoefPressureRangeMax, r.pressureRangeBar) !=
           BusResult::kOk ||
       ReadRange(link, kAddress, kCoefTemperatureMin, kCoefTemperatureMax, r.temperatureRange) !=
@@ -79,7 +79,7 @@ ReadoutResult ReadOutFamily4(BusLink& link, std::uint8_t sessionAddress,
   // The device's identity values answer at the default address; its switch
   // settings at the address the session chose.
   constexpr std::uint8_t kIdentityAddress = kDefaultBusAddress;
-  DeviceReadout r = StartReadout(kFamilyLevelDevice, identity);
+  DeviceReadout r = StartReadout(DeviceFamily::kLevelDevice, identity);
   if (ReadSerialNumber(link, kIdentityAddress, r.serialNumber) != BusResult::kOk ||
       ReadRange(link, kIdentityAddress, kCoefPressureRangeMin, kCoefPressureRangeMax,
                 r.pressureRangeBar) != BusResult::kOk ||

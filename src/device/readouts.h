@@ -31,7 +31,7 @@ ReadoutResult ReadOutFamily4(BusLink& link, std::uint8_t sessionAddress,
 
 // The read-out of `family` as the identification found it; a family without
 // one (0, or anything unsupported) fails with message 52 and sends nothing.
-ReadoutResult ReadOutDevice(BusLink& link, int family, std::uint8_t sessionAddress,
+ReadoutResult ReadOutDevice(BusLink& link, DeviceFamily family, std::uint8_t sessionAddress,
                             const DeviceIdentity& identity, bool factoryMode,
                             EngineObserver& observer);
 

@@ -82,8 +82,9 @@ void SessionPresenter::ReadButtonClick() {
 void SessionPresenter::ReportSessionFailure(const ReadSessionResult& session) {
   // A failure before the read-out leaves factory programming possible; so
   // does a failed read-out of a pressure switch, which factory mode serves.
-  const bool readOutFailed = session.family != kFamilyNone;
-  const bool programmingStaysPossible = !readOutFailed || session.family == kFamilyPressureSwitch;
+  const bool readOutFailed = session.family != DeviceFamily::kNone;
+  const bool programmingStaysPossible =
+      !readOutFailed || session.family == DeviceFamily::kPressureSwitch;
   if (session.outcome.declined) {
     EndDeclinedRead();
   } else {
@@ -110,7 +111,7 @@ void SessionPresenter::EnableAfterFailedRead(bool programmingStaysPossible) {
 
 void SessionPresenter::PrepareDeviceRead() {
   cursor_.Show();
-  state_.deviceFamily = kFamilyNone;
+  state_.deviceFamily = DeviceFamily::kNone;
   view_.resetDeviceView();
   pages_->setTabVisible(pages_->indexOf(programmingPage_), false);
   view_.stopLiveTimer();

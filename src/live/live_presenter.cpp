@@ -67,7 +67,7 @@ void LivePresenter::StopAndDisable() {
 }
 
 void LivePresenter::OnlineTimerTimer() {
-  if (state_.deviceFamily == kFamilyNone) return;
+  if (state_.deviceFamily == DeviceFamily::kNone) return;
   const float analogOutMin = state_.analogOutRange.min;
   const LiveReading reading =
       LiveTick(link_, state_.deviceFamily, state_.sessionAddress, analogOutMin);
@@ -92,20 +92,22 @@ void LivePresenter::ShowAnalogOutput(bool working) {
 
 void LivePresenter::ShowValues(const LiveReading& reading) {
   switch (state_.deviceFamily) {
-    case kFamilyPressureSwitch:
+    case DeviceFamily::kPressureSwitch:
       if (reading.voltage) voltage_->setText(Fixed(*reading.voltage, kVoltageDecimals));
       break;
-    case kFamilySwitchDevice:
+    case DeviceFamily::kSwitchDevice:
       voltageUnit_->hide();
       pressureUnit_->show();
       break;
-    case kFamilyLevelDevice:
+    case DeviceFamily::kLevelDevice:
       SetVisible({voltageUnit_, pressureUnit_}, false);
+      break;
+    case DeviceFamily::kNone:
       break;
   }
   if (!reading.value) return;
   // The level device's channel is no pressure: it is shown as read.
-  const double shown = state_.deviceFamily == kFamilyLevelDevice
+  const double shown = state_.deviceFamily == DeviceFamily::kLevelDevice
                            ? *reading.value
                            : PressureToShown(*reading.value, state_.pressureUnit);
   pressure_->setText(Fixed(shown, state_.pressureDecimals));
@@ -119,7 +121,8 @@ void LivePresenter::ShowStates(const SwitchStates& states) {
       closed_[n]->setVisible(outputs[n] == OutputState::kClosed);
     }
     // A pressure switch without this output has no state to show.
-    const bool absent = state_.deviceFamily == kFamilyPressureSwitch && !state_.switchPresent[n];
+    const bool absent =
+        state_.deviceFamily == DeviceFamily::kPressureSwitch && !state_.switchPresent[n];
     if (absent) SetVisible({open_[n], closed_[n]}, false);
   }
 }

@@ -85,13 +85,14 @@ SwitchStates DecodeSwitchStateByte(std::uint8_t state) {
   return {output(0x01), output(0x02)};
 }
 
-LiveReading LiveTick(BusLink& link, int family, std::uint8_t address, float analogOutMinVolts) {
+LiveReading LiveTick(BusLink& link, DeviceFamily family, std::uint8_t address,
+                     float analogOutMinVolts) {
   switch (family) {
-    case kFamilyPressureSwitch:
+    case DeviceFamily::kPressureSwitch:
       return TickPressureSwitch(link, address, analogOutMinVolts);
-    case kFamilySwitchDevice:
+    case DeviceFamily::kSwitchDevice:
       return TickSwitchDevice(link, address);
-    case kFamilyLevelDevice:
+    case DeviceFamily::kLevelDevice:
       return TickLevelDevice(link, address);
     default:
       return {};

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "bus/bus_link.h"
+#include "device/device_family.h"
 #include "device/engine_observer.h"
 
 namespace tarnwick {
@@ -42,6 +43,7 @@ struct LiveReading {
 // Runs the tick's commands for `family` at `address` on the open `link`; family
 // 0 sends nothing. `analogOutMinVolts` is the lower end of the family-1
 // analog output range from the read-out.
-LiveReading LiveTick(BusLink& link, int family, std::uint8_t address, float analogOutMinVolts);
+LiveReading LiveTick(BusLink& link, DeviceFamily family, std::uint8_t address,
+                     float analogOutMinVolts);
 
 }  // namespace tarnwick

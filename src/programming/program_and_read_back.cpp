@@ -9,17 +9,17 @@ namespace {
 
 constexpr int kProgressBeforeFamily1ReadOut = 5;
 
-bool Programmable(int family) {
-  return family == kFamilyPressureSwitch || family == kFamilySwitchDevice ||
-         family == kFamilyLevelDevice;
+bool Programmable(DeviceFamily family) {
+  return family == DeviceFamily::kPressureSwitch || family == DeviceFamily::kSwitchDevice ||
+         family == DeviceFamily::kLevelDevice;
 }
 
 EngineOutcome ProgramFamily(BusLink& link, const ProgrammingTarget& target,
                             const NormalProgramInputs& inputs, EngineObserver& observer) {
   switch (target.family) {
-    case kFamilyPressureSwitch:
+    case DeviceFamily::kPressureSwitch:
       return ProgramFamily1(link, inputs, observer);
-    case kFamilySwitchDevice:
+    case DeviceFamily::kSwitchDevice:
       return ProgramFamily2(link, target.sessionAddress, inputs, observer);
     default:
       return ProgramFamily4(link, inputs, observer);
@@ -27,7 +27,8 @@ EngineOutcome ProgramFamily(BusLink& link, const ProgrammingTarget& target,
 }
 
 ReadoutResult ReadBack(BusLink& link, const ProgrammingTarget& target, EngineObserver& observer) {
-  if (target.family == kFamilyPressureSwitch) observer.SetProgress(kProgressBeforeFamily1ReadOut);
+  if (target.family == DeviceFamily::kPressureSwitch)
+    observer.SetProgress(kProgressBeforeFamily1ReadOut);
   return ReadOutDevice(link, target.family, target.sessionAddress, target.identity, false,
                        observer);
 }
@@ -36,7 +37,7 @@ ReadoutResult ReadBack(BusLink& link, const ProgrammingTarget& target, EngineObs
 
 ReadoutResult ProgramAndReadBack(BusLink& link, const ProgrammingTarget& target,
                                  const NormalProgramInputs& inputs, EngineObserver& observer) {
-  if (target.family == kFamilyNone) return {EngineOutcome::Success(), std::nullopt};
+  if (target.family == DeviceFamily::kNone) return {EngineOutcome::Success(), std::nullopt};
   if (!Programmable(target.family)) return {EngineOutcome::Failure(kMsgNotSupported), {}};
   const EngineOutcome same =
       CheckSameDevice(link, target.sessionAddress, target.identity, target.serialNumber);

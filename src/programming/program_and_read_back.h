@@ -15,7 +15,7 @@ namespace tarnwick {
 // The device the last read-out identified, which normal-mode programming
 // writes into.
 struct ProgrammingTarget {
-  int family = kFamilyNone;
+  DeviceFamily family = DeviceFamily::kNone;
   std::uint8_t sessionAddress = kDefaultBusAddress;
   DeviceIdentity identity;
   std::int32_t serialNumber = 0;

@@ -227,7 +227,7 @@ SwitchProgramValues ProgramPresenter::SwitchValues(const SwitchTabWidgets& tab) 
   values.highBar = PressureToBar(static_cast<float>(Number(tab.high)), state_.pressureUnit);
   values.lowBar = PressureToBar(static_cast<float>(Number(tab.low)), state_.pressureUnit);
   // The switch device has no delays; its delay edits are not its own.
-  if (state_.deviceFamily != kFamilySwitchDevice) {
+  if (state_.deviceFamily != DeviceFamily::kSwitchDevice) {
     values.closingDelaySteps = DelaySecondsToSteps(state_.deviceFamily, Number(tab.closingDelay));
     values.openingDelaySteps = DelaySecondsToSteps(state_.deviceFamily, Number(tab.openingDelay));
   }

@@ -21,8 +21,9 @@ bool SamePoint(float written, float read) {
 
 // What the device should show after the write: the function code or the mode
 // byte that went out, read as the read-out reads it.
-std::optional<SwitchSelection> WrittenSelection(int family, const SwitchSelection& chosen) {
-  if (family == kFamilySwitchDevice) return DecodeModeByte(EncodeModeByte(chosen));
+std::optional<SwitchSelection> WrittenSelection(DeviceFamily family,
+                                                const SwitchSelection& chosen) {
+  if (family == DeviceFamily::kSwitchDevice) return DecodeModeByte(EncodeModeByte(chosen));
   const std::optional<std::uint8_t> code = EncodeFunctionCode(chosen);
   if (!code) return std::nullopt;
   return DecodeFunctionCode(*code);
@@ -86,10 +87,10 @@ class SwitchComparison {
 
 std::vector<ProgrammingDifference> CompareWithReadBack(const NormalProgramInputs& written,
                                                        const DeviceReadout& readBack) {
-  const int family = readBack.family;
+  const DeviceFamily family = readBack.family;
   std::vector<ProgrammingDifference> differences;
-  if (family != kFamilyPressureSwitch && family != kFamilySwitchDevice &&
-      family != kFamilyLevelDevice) {
+  if (family != DeviceFamily::kPressureSwitch && family != DeviceFamily::kSwitchDevice &&
+      family != DeviceFamily::kLevelDevice) {
     return differences;
   }
   const SwitchProgramValues* const switches[] = {&written.switch1, &written.switch2};
@@ -101,7 +102,7 @@ std::vector<ProgrammingDifference> CompareWithReadBack(const NormalProgramInputs
     if (const auto selection = WrittenSelection(family, values.selection)) {
       compare.Selection(*selection, read.selection);
     }
-    if (family != kFamilySwitchDevice) compare.Delays(values, read);
+    if (family != DeviceFamily::kSwitchDevice) compare.Delays(values, read);
   }
   return differences;
 }

@@ -12,7 +12,7 @@ namespace tarnwick {
 // decimals, delays in seconds by the family's steps, with the user's decimal
 // separator.
 struct ShownValueFormat {
-  int family = 0;
+  DeviceFamily family = DeviceFamily::kNone;
   PressureUnit unit = PressureUnit::kBar;
   int decimals = 0;
   char separator = '.';

@@ -167,13 +167,13 @@ void DevicePanelPresenter::LayOutSwitchTabs(const SwitchTabLayout& switch1,
 }
 
 // The panel rows every family shows, and those that depend on the family.
-void DevicePanelPresenter::ShowDeviceRows(int family) {
+void DevicePanelPresenter::ShowDeviceRows(DeviceFamily family) {
   SetVisible(w_.values, true);
-  SetVisible(w_.programmerValues, family == kFamilyPressureSwitch);
+  SetVisible(w_.programmerValues, family == DeviceFamily::kPressureSwitch);
   w_.pressureRangeUnitLabel->setText(PressureUnitText());
-  SetVisible(w_.pressureRangeRow, family != kFamilyLevelDevice);
-  SetVisible(w_.temperatureRangeRow, family != kFamilyLevelDevice);
-  SetVisible(w_.analogOutputRangeRow, family == kFamilyPressureSwitch);
+  SetVisible(w_.pressureRangeRow, family != DeviceFamily::kLevelDevice);
+  SetVisible(w_.temperatureRangeRow, family != DeviceFamily::kLevelDevice);
+  SetVisible(w_.analogOutputRangeRow, family == DeviceFamily::kPressureSwitch);
 }
 
 // The live display's value labels start empty; it fills them when it runs.
@@ -189,11 +189,11 @@ void DevicePanelPresenter::ShowLiveValues(bool pressure, bool pressureUnit, bool
 void DevicePanelPresenter::ShowFamily1View() {
   const auto& present = state_.switchPresent;
   w_.pressureSwitchPicture->show();
-  w_.panel->setTitle(QString::fromUtf8(FamilyModelName(kFamilyPressureSwitch).data()));
+  w_.panel->setTitle(QString::fromUtf8(FamilyModelName(DeviceFamily::kPressureSwitch).data()));
   const QString unit = PressureUnitText();
   LayOutSwitchTabs({.tab = present[0], .typeLabel = true, .delayGroup = true, .unit = unit},
                    {.tab = present[1], .typeLabel = true, .delayGroup = true, .unit = unit});
-  ShowDeviceRows(kFamilyPressureSwitch);
+  ShowDeviceRows(DeviceFamily::kPressureSwitch);
   SetVisible(w_.busAddressRow, false);
   const bool analog = state_.analogOutputPresent;
   ShowLiveValues(analog, analog, analog);
@@ -205,10 +205,10 @@ void DevicePanelPresenter::ShowFamily1View() {
 
 void DevicePanelPresenter::ShowFamily2View() {
   w_.switchDevicePicture->show();
-  w_.panel->setTitle(QString::fromUtf8(FamilyModelName(kFamilySwitchDevice).data()));
+  w_.panel->setTitle(QString::fromUtf8(FamilyModelName(DeviceFamily::kSwitchDevice).data()));
   const SwitchTabLayout layout{.tab = true, .unit = PressureUnitText()};
   LayOutSwitchTabs(layout, layout);
-  ShowDeviceRows(kFamilySwitchDevice);
+  ShowDeviceRows(DeviceFamily::kSwitchDevice);
   ShowLiveValues(true, true, false);
   w_.noAnalogLabel->hide();
   SetVisible({w_.switch1Label, w_.switch2Label}, true);
@@ -217,13 +217,13 @@ void DevicePanelPresenter::ShowFamily2View() {
 
 void DevicePanelPresenter::ShowFamily4View() {
   w_.levelDevicePicture->show();
-  w_.panel->setTitle(QString::fromUtf8(FamilyModelName(kFamilyLevelDevice).data()));
+  w_.panel->setTitle(QString::fromUtf8(FamilyModelName(DeviceFamily::kLevelDevice).data()));
   const SwitchTabLayout layout{
       .tab = true,
-      .delayGroup = DelayPanelAvailable(kFamilyLevelDevice, state_.deviceIdentity),
+      .delayGroup = DelayPanelAvailable(DeviceFamily::kLevelDevice, state_.deviceIdentity),
       .unit = QString()};
   LayOutSwitchTabs(layout, layout);
-  ShowDeviceRows(kFamilyLevelDevice);
+  ShowDeviceRows(DeviceFamily::kLevelDevice);
   w_.levelUnitLabel->show();
   ShowLevelUnitCaption();
   ShowLiveValues(true, false, false);
@@ -241,7 +241,7 @@ void DevicePanelPresenter::ShowFactoryView() {
   SetTabVisible(pages, w_.programmingPage, true);
   SetTabVisible(pages, w_.readoutPage, true);
 
-  ShowDeviceRows(kFamilyPressureSwitch);
+  ShowDeviceRows(DeviceFamily::kPressureSwitch);
   SetVisible(w_.busAddressRow, true);
   ShowLiveValues(true, true, true);
   w_.switch1Label->setVisible(state_.switchPresent[0]);
@@ -253,18 +253,20 @@ void DevicePanelPresenter::ShowFactoryView() {
 void DevicePanelPresenter::ShowReadout(const DeviceReadout& readout) {
   values_.Show(readout);
   switch (readout.family) {
-    case kFamilyPressureSwitch:
+    case DeviceFamily::kPressureSwitch:
       if (readout.factoryReadBack) {
         ShowFactoryView();
       } else {
         ShowFamily1View();
       }
       break;
-    case kFamilySwitchDevice:
+    case DeviceFamily::kSwitchDevice:
       ShowFamily2View();
       break;
-    case kFamilyLevelDevice:
+    case DeviceFamily::kLevelDevice:
       ShowFamily4View();
+      break;
+    case DeviceFamily::kNone:
       break;
   }
 }

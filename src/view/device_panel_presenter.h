@@ -76,7 +76,7 @@ class DevicePanelPresenter {
  private:
   struct SwitchTabLayout;
   void LayOutSwitchTabs(const SwitchTabLayout& switch1, const SwitchTabLayout& switch2);
-  void ShowDeviceRows(int family);
+  void ShowDeviceRows(DeviceFamily family);
   void ShowLiveValues(bool pressure, bool pressureUnit, bool voltage);
   void ShowLevelUnitCaption();
   QString PressureUnitText() const;

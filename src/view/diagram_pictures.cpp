@@ -18,9 +18,9 @@ std::array<ContactPicture, 3> ActiveInMiddle(SwitchContact contact) {
 
 }  // namespace
 
-bool DelayPanelAvailable(int family, const DeviceIdentity& identity) {
-  if (family == kFamilyPressureSwitch) return true;
-  if (family != kFamilyLevelDevice) return false;
+bool DelayPanelAvailable(DeviceFamily family, const DeviceIdentity& identity) {
+  if (family == DeviceFamily::kPressureSwitch) return true;
+  if (family != DeviceFamily::kLevelDevice) return false;
   return (identity.VersionMajor == 9 && identity.VersionMinor == 48) || identity.VersionMajor >= 10;
 }
 

@@ -10,7 +10,7 @@ namespace tarnwick {
 
 // The closing and opening delays exist on the pressure switch and on level
 // devices from software 9.48 on.
-bool DelayPanelAvailable(int family, const DeviceIdentity& identity);
+bool DelayPanelAvailable(DeviceFamily family, const DeviceIdentity& identity);
 
 enum class ContactPicture : std::uint8_t { kHidden, kOpen, kClosed };
 

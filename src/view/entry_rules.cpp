@@ -7,7 +7,6 @@
 namespace tarnwick {
 namespace {
 
-constexpr int kLevelDeviceFamily = 4;
 constexpr int kShownPrecision = 14;
 constexpr int kDelayDecimals = 2;
 constexpr double kSwitchPointHeadroom = 1.1;
@@ -41,13 +40,13 @@ double LowestSwitchPoint(PressureUnit unit) {
 double ClampSwitchPoint(double value, const SwitchPointContext& context) {
   const double lowest = LowestSwitchPoint(context.unit);
   if (value < lowest) return lowest;
-  if (context.family == kLevelDeviceFamily) return value;
+  if (context.family == DeviceFamily::kLevelDevice) return value;
   const double highest = kSwitchPointHeadroom * context.rangeMaxShown;
   return value > highest ? highest : value;
 }
 
-double ClampDelay(double seconds, int family) {
-  if (family == kLevelDeviceFamily) {
+double ClampDelay(double seconds, DeviceFamily family) {
+  if (family == DeviceFamily::kLevelDevice) {
     const double whole = RoundHalfToEven(seconds);
     return whole > kMaxLevelDeviceDelay ? kMaxLevelDeviceDelay : whole;
   }
@@ -103,7 +102,7 @@ std::string NormaliseSwitchPoint(std::string_view text, const SwitchPointContext
                      context.separator);
 }
 
-std::string NormaliseDelay(std::string_view text, int family, char separator) {
+std::string NormaliseDelay(std::string_view text, DeviceFamily family, char separator) {
   const CleanEntry entry = CleanNumberEntry(text, separator);
   // Zero in the user's own format: a full stop under a comma locale would be
   // text that programming itself could not read back as a number.

@@ -32,7 +32,7 @@ enum class SwitchPointEdit : std::uint8_t { kSwitch1, kSwitch2 };
 struct SwitchPointContext {
   SwitchPointEdit edit = SwitchPointEdit::kSwitch1;
   PressureUnit unit = PressureUnit::kBar;
-  int family = 0;
+  DeviceFamily family = DeviceFamily::kNone;
   float rangeMaxShown = 0;
   int decimals = 0;
   char separator = '.';
@@ -48,6 +48,6 @@ std::string NormaliseSwitchPoint(std::string_view text, const SwitchPointContext
 // the level device, steps of 0.02 s up to 5 s for the others, halves to the even
 // step. Empty and negative entries give zero ("0.00", "0,00"). Throws EConvertError as
 // NormaliseSwitchPoint does.
-std::string NormaliseDelay(std::string_view text, int family, char separator);
+std::string NormaliseDelay(std::string_view text, DeviceFamily family, char separator);
 
 }  // namespace tarnwick

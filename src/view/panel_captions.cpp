@@ -17,8 +17,8 @@ constexpr int kLastLevelUnitIndex = 3;
 
 }  // namespace
 
-DelayCaptionNumbers DelayCaptionsFor(int family) {
-  if (family == kFamilyLevelDevice) return {kMsgLevelDelayStep, kMsgLevelDelayRange};
+DelayCaptionNumbers DelayCaptionsFor(DeviceFamily family) {
+  if (family == DeviceFamily::kLevelDevice) return {kMsgLevelDelayStep, kMsgLevelDelayRange};
   return {kMsgDelayStep, kMsgDelayRange};
 }
 
@@ -29,13 +29,13 @@ std::optional<std::string> LevelUnitCaption(int languageIndex, int levelUnitInde
          MessageText(languageIndex, kMsgFirstLevelUnit + levelUnitIndex);
 }
 
-std::string_view FamilyModelName(int family) {
+std::string_view FamilyModelName(DeviceFamily family) {
   switch (family) {
-    case kFamilyPressureSwitch:
+    case DeviceFamily::kPressureSwitch:
       return "LX-60 MB";
-    case kFamilySwitchDevice:
+    case DeviceFamily::kSwitchDevice:
       return "QM-4 KX";
-    case kFamilyLevelDevice:
+    case DeviceFamily::kLevelDevice:
       return "Morvik";
     default:
       return "";

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "device/device_family.h"
+
 namespace tarnwick {
 
 // Captions of the main window that depend on the device read last as well as
@@ -16,7 +18,7 @@ struct DelayCaptionNumbers {
 };
 // "1s step" / "0 .. 255s" for the level device, "0.02s step" / "0 .. 5s" for
 // every other family value, none included.
-DelayCaptionNumbers DelayCaptionsFor(int family);
+DelayCaptionNumbers DelayCaptionsFor(DeviceFamily family);
 
 // The level-unit label: "---" before a level device was read, else "Unit
 // CH0:", a blank and the unit's name; empty for an index the table has no
@@ -24,6 +26,6 @@ DelayCaptionNumbers DelayCaptionsFor(int family);
 std::optional<std::string> LevelUnitCaption(int languageIndex, int levelUnitIndex);
 
 // The device model the panel's title names; empty for no family.
-std::string_view FamilyModelName(int family);
+std::string_view FamilyModelName(DeviceFamily family);
 
 }  // namespace tarnwick

@@ -14,7 +14,7 @@ std::string RangeText(const ValueRange& range, int decimals, char separator) {
          FormatFixed(range.max, decimals, kPanelPrecision, separator);
 }
 
-std::string DelayText(int family, std::uint8_t steps, char separator) {
+std::string DelayText(DeviceFamily family, std::uint8_t steps, char separator) {
   return FormatFixed(DelayStepsToSeconds(family, steps), kDelayDecimals, kEditPrecision, separator);
 }
 

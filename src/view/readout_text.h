@@ -26,6 +26,6 @@ std::string RangeText(const ValueRange& range, int decimals, char separator);
 
 // A delay in seconds from its device steps: 0.02 s steps, whole seconds for
 // the level device.
-std::string DelayText(int family, std::uint8_t steps, char separator);
+std::string DelayText(DeviceFamily family, std::uint8_t steps, char separator);
 
 }  // namespace tarnwick

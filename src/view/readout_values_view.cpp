@@ -78,7 +78,7 @@ void ReadoutValuesView::Show(const DeviceReadout& r) {
   const char separator = DecimalSeparator();
   ShowIdentity(r);
   const int rangeDecimals =
-      r.family == kFamilyLevelDevice ? kLevelRangeDecimals : state_.pressureDecimals;
+      r.family == DeviceFamily::kLevelDevice ? kLevelRangeDecimals : state_.pressureDecimals;
   pressureRange_->setText(Q(RangeText(state_.pressureRangeShown, rangeDecimals, separator)));
   temperatureRange_->setText(Q(RangeText(r.temperatureRange, kTemperatureDecimals, separator)));
   if (r.analogOutputRange) {

@@ -21,7 +21,7 @@ struct ShownPressures {
 struct UnitChange {
   PressureUnit from = PressureUnit::kBar;
   PressureUnit to = PressureUnit::kBar;
-  int family = 0;
+  DeviceFamily family = DeviceFamily::kNone;
   std::uint8_t decimals = 0;  // before the change
   char separator = '.';
 };

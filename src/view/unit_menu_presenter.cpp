@@ -53,7 +53,7 @@ void UnitMenuPresenter::PressureUnitMenuItemClick(PressureUnit unit) {
   MarkPressureUnit(unit);
   // The marks move, nothing else, until the unit is applied with another
   // device or at the next start.
-  if (state_.deviceFamily == kFamilyLevelDevice) return;
+  if (state_.deviceFamily == DeviceFamily::kLevelDevice) return;
   ApplyPressureUnit();
 }
 

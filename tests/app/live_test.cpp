@@ -132,7 +132,7 @@ TEST_F(LiveTest, AnUnpluggedPortEndsTheDisplayWithOneMessageAndKeepsTheView) {
                           "not ready!"));
   EXPECT_FALSE(Running());
   EXPECT_EQ(Text("PressureLabel"), reading);
-  EXPECT_EQ(form->DeviceFamily(), 2) << "the device is not forgotten";
+  EXPECT_EQ(form->DeviceFamily(), DeviceFamily::kSwitchDevice) << "the device is not forgotten";
   EXPECT_TRUE(Widget("OnlineSpeedButton")->isEnabled()) << "it can be pressed again";
 }
 
@@ -144,7 +144,7 @@ TEST_F(LiveTest, AProgrammerThatLosesItsSwitchIsTheFullFailureReport) {
   Tick();
   EXPECT_THAT(services.dialogs.Errors(),
               ElementsAre("No Pressure Switch connected to the programmer!"));
-  EXPECT_EQ(form->DeviceFamily(), 0);
+  EXPECT_EQ(form->DeviceFamily(), DeviceFamily::kNone);
   EXPECT_FALSE(Widget("OnlineSpeedButton")->isEnabled());
 }
 

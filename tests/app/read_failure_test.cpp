@@ -38,7 +38,7 @@ class ReadFailureTest : public WindowTest {
   void ExpectCleanedUp() {
     EXPECT_FALSE(services.sim.factory.IsOpen(SimEnvironment::kSimCom));
     EXPECT_EQ(Widget<QProgressBar>("ActivityProgressBar")->value(), 0);
-    EXPECT_EQ(form->DeviceFamily(), 0);
+    EXPECT_EQ(form->DeviceFamily(), DeviceFamily::kNone);
     EXPECT_FALSE(form->DeviceDataValid());
     EXPECT_EQ(Text("DeviceInformationGroupBox"), "");
     EXPECT_TRUE(Widget<QRadioButton>("SW1OffRadioButton")->isChecked());

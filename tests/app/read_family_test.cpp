@@ -41,7 +41,7 @@ TEST_F(ReadFamilyTest, Family1ShowsTheSwitchBesideItsProgrammerReadAt250) {
   Start();
   ReadOut();
   ExpectReadSucceeded();
-  EXPECT_EQ(form->DeviceFamily(), 1);
+  EXPECT_EQ(form->DeviceFamily(), DeviceFamily::kPressureSwitch);
 
   ExpectTexts(
       {Shows{"DeviceInformationGroupBox", "LX-60 MB"}, Shows{"SerialNumberLabel", "310042"},
@@ -122,7 +122,7 @@ TEST_F(ReadFamilyTest, Family2ShowsTheSwitchDeviceWithoutDelaysOrAnalogOutputRea
   Start();
   ReadOut();
   ExpectReadSucceeded();
-  EXPECT_EQ(form->DeviceFamily(), 2);
+  EXPECT_EQ(form->DeviceFamily(), DeviceFamily::kSwitchDevice);
 
   ExpectTexts({Shows{"DeviceInformationGroupBox", "QM-4 KX"}, Shows{"SerialNumberLabel", "220311"},
                Shows{"DeviceTypeLabel", "11.10"}, Shows{"SoftwareVersionDeviceLabel", "2.1"},
@@ -181,7 +181,7 @@ TEST_F(ReadFamilyTest, Family4ShowsTheLevelDeviceWithItsUnitAndWholeSecondDelays
   Start();
   ReadOut();
   ExpectReadSucceeded();
-  EXPECT_EQ(form->DeviceFamily(), 4);
+  EXPECT_EQ(form->DeviceFamily(), DeviceFamily::kLevelDevice);
 
   ExpectTexts({Shows{"DeviceInformationGroupBox", "Morvik"}, Shows{"SerialNumberLabel", "400017"},
                Shows{"DeviceTypeLabel", "15.1"}, Shows{"SoftwareVersionDeviceLabel", "10.0"},

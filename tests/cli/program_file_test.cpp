@@ -31,11 +31,12 @@ std::string Refusal(const json& file) {
   return "accepted";
 }
 
-void ExpectSameValues(const SwitchProgramValues& given, const SwitchReadout& read, int family) {
+void ExpectSameValues(const SwitchProgramValues& given, const SwitchReadout& read,
+                      DeviceFamily family) {
   EXPECT_EQ(given.selection, read.selection);
   EXPECT_EQ(given.highBar, read.highBar);
   EXPECT_EQ(given.lowBar, read.lowBar);
-  if (family != 2) {
+  if (family != DeviceFamily::kSwitchDevice) {
     EXPECT_EQ(given.closingDelaySteps, read.closingDelaySteps);
     EXPECT_EQ(given.openingDelaySteps, read.openingDelaySteps);
   }
@@ -45,7 +46,7 @@ TEST(ProgramFile, WhatReadPrintsProgramsBackWhatWasRead) {
   for (const DeviceReadout& readout :
        {PressureSwitchReadout(), SwitchDeviceReadout(), LevelDeviceReadout()}) {
     for (const PressureUnit unit : {PressureUnit::kBar, PressureUnit::kPsi, PressureUnit::kMpa}) {
-      SCOPED_TRACE("family " + std::to_string(readout.family) + " in " +
+      SCOPED_TRACE("family " + std::to_string(FamilyNumber(readout.family)) + " in " +
                    std::string(PressureUnitText(unit)));
       const ProgramRequest request = ParseProgramRequest(Printed(readout, "{}", unit));
       EXPECT_EQ(request.target.family, readout.family);

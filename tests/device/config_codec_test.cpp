@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "device/analog_output.h"
+#include "support/family_numbers.h"
 
 namespace tarnwick {
 namespace {
@@ -55,8 +56,8 @@ TEST(OutputTypeCode, ThreeAndAboveChangeNothing) {
 }
 
 TEST(DelaySteps, FamilyOneCountsFiftiethsAndFamilyFourWholeSeconds) {
-  EXPECT_DOUBLE_EQ(DelayStepsToSeconds(1, 255), 5.10);
-  EXPECT_DOUBLE_EQ(DelayStepsToSeconds(4, 255), 255.0);
+  EXPECT_DOUBLE_EQ(DelayStepsToSeconds(Family(1), 255), 5.10);
+  EXPECT_DOUBLE_EQ(DelayStepsToSeconds(Family(4), 255), 255.0);
 }
 
 TEST(DelaySteps, SecondsRoundHalvesToEvenForFamilyOneAndTruncateForFamilyFour) {
@@ -72,7 +73,7 @@ TEST(DelaySteps, SecondsRoundHalvesToEvenForFamilyOneAndTruncateForFamilyFour) {
       {4, 3.7, 3},   {4, 255.9, 255}, {4, 256.0, 0},
   };
   for (const SecondsCase& c : cases) {
-    EXPECT_EQ(DelaySecondsToSteps(c.family, c.seconds), c.steps)
+    EXPECT_EQ(DelaySecondsToSteps(Family(c.family), c.seconds), c.steps)
         << "family " << c.family << ", " << c.seconds << " s";
   }
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "device/sim_requests.h"
+#include "support/family_numbers.h"
 #include "support/sim_fixture.h"
 
 namespace tarnwick {
@@ -17,17 +18,17 @@ struct IdentityCase {
 
 TEST(FamilyTable, VersionConditionsHoldExactlyOnTheirBoundaries) {
   const IdentityCase cases[] = {
-      {{12, 1, 5, 9, 0, 0}, {1, false}},   {{12, 1, 5, 10, 0, 0}, {1, true}},
-      {{12, 1, 5, 20, 0, 0}, {1, true}},   {{12, 1, 5, 21, 0, 0}, {1, false}},
-      {{12, 1, 4, 15, 0, 0}, {1, false}},  {{12, 1, 6, 15, 0, 0}, {1, false}},
-      {{11, 10, 0, 0, 0, 0}, {2, true}},   {{11, 10, 255, 255, 0, 0}, {2, true}},
-      {{15, 1, 6, 3, 0, 0}, {4, false}},   {{15, 1, 6, 4, 0, 0}, {4, true}},
-      {{15, 1, 6, 20, 0, 0}, {4, true}},   {{15, 1, 6, 21, 0, 0}, {4, false}},
-      {{15, 1, 9, 47, 0, 0}, {4, false}},  {{15, 1, 9, 48, 0, 0}, {4, true}},
-      {{15, 1, 9, 49, 0, 0}, {4, false}},  {{15, 1, 7, 10, 0, 0}, {4, false}},
-      {{15, 1, 10, 0, 0, 0}, {4, true}},   {{15, 1, 255, 0, 0, 0}, {4, true}},
-      {{12, 2, 5, 12, 0, 0}, {0, false}},  {{11, 1, 0, 0, 0, 0}, {0, false}},
-      {{15, 10, 10, 0, 0, 0}, {0, false}}, {{0, 0, 0, 0, 0, 0}, {0, false}},
+      {{12, 1, 5, 9, 0, 0}, {Family(1), false}},   {{12, 1, 5, 10, 0, 0}, {Family(1), true}},
+      {{12, 1, 5, 20, 0, 0}, {Family(1), true}},   {{12, 1, 5, 21, 0, 0}, {Family(1), false}},
+      {{12, 1, 4, 15, 0, 0}, {Family(1), false}},  {{12, 1, 6, 15, 0, 0}, {Family(1), false}},
+      {{11, 10, 0, 0, 0, 0}, {Family(2), true}},   {{11, 10, 255, 255, 0, 0}, {Family(2), true}},
+      {{15, 1, 6, 3, 0, 0}, {Family(4), false}},   {{15, 1, 6, 4, 0, 0}, {Family(4), true}},
+      {{15, 1, 6, 20, 0, 0}, {Family(4), true}},   {{15, 1, 6, 21, 0, 0}, {Family(4), false}},
+      {{15, 1, 9, 47, 0, 0}, {Family(4), false}},  {{15, 1, 9, 48, 0, 0}, {Family(4), true}},
+      {{15, 1, 9, 49, 0, 0}, {Family(4), false}},  {{15, 1, 7, 10, 0, 0}, {Family(4), false}},
+      {{15, 1, 10, 0, 0, 0}, {Family(4), true}},   {{15, 1, 255, 0, 0, 0}, {Family(4), true}},
+      {{12, 2, 5, 12, 0, 0}, {Family(0), false}},  {{11, 1, 0, 0, 0, 0}, {Family(0), false}},
+      {{15, 10, 10, 0, 0, 0}, {Family(0), false}}, {{0, 0, 0, 0, 0, 0}, {Family(0), false}},
   };
   for (const IdentityCase& c : cases) {
     const DeviceIdentity& id = c.identity;
@@ -70,13 +71,13 @@ class Identification : public ::testing::Test {
 
   SimEnvironment sim;
   DeviceIdentity identity;
-  int family = -1;
+  DeviceFamily family = Family(255);
 };
 
 TEST_F(Identification, SupportedDeviceAnswersTheFirstRequest) {
   sim.bus.Add<Family4Station>(std::uint8_t{5}, std::uint8_t{9}, std::uint8_t{48});
   EXPECT_TRUE(Identify(5).succeeded());
-  EXPECT_EQ(family, kFamilyLevelDevice);
+  EXPECT_EQ(family, DeviceFamily::kLevelDevice);
   EXPECT_EQ(identity, (DeviceIdentity{15, 1, 9, 48, 0, 0}));
   EXPECT_EQ(sim.bus.LoggedFrames(), std::vector{IdentifyRequest(5)});
   EXPECT_TRUE(EngineWaits(sim.clock).empty());
@@ -94,7 +95,7 @@ TEST_F(Identification, DeviceAnsweringOnlyTheSecondRequestIsAccepted) {
   station.SetFaults({.silent = true});
   sim.ClearRecords();
   EXPECT_TRUE(Identify(hooked, 250).succeeded());
-  EXPECT_EQ(family, kFamilySwitchDevice);
+  EXPECT_EQ(family, DeviceFamily::kSwitchDevice);
   EXPECT_EQ(sim.bus.LoggedFrames(), (std::vector{IdentifyRequest(250), IdentifyRequest(250)}));
   EXPECT_EQ(EngineWaits(sim.clock), std::vector{500});
 }
@@ -102,7 +103,7 @@ TEST_F(Identification, DeviceAnsweringOnlyTheSecondRequestIsAccepted) {
 TEST_F(Identification, KnownDeviceWithRefusedVersionOrUnknownDeviceIsMessage52) {
   sim.bus.Add<Family1Station>(std::uint8_t{1}, std::uint8_t{21});
   EXPECT_EQ(Identify(1).message, kMsgNotSupported);
-  EXPECT_EQ(family, kFamilyNone);
+  EXPECT_EQ(family, DeviceFamily::kNone);
   EXPECT_EQ(identity, (DeviceIdentity{12, 1, 5, 21, 0, 0}));
   EXPECT_TRUE(FamilyOf(identity).versionRefused());
   // A refused identity is an answer: no second attempt.

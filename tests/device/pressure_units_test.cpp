@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "support/family_numbers.h"
+
 namespace tarnwick {
 namespace {
 
@@ -37,7 +39,7 @@ TEST(UpdatePressureDecimalsTest, FollowsTheResolutionOfTheRangeForFamilies1And2O
                         Case{2, 100.0F, 1}, Case{2, 1000.0F, 0}, Case{1, 0.0F, 4},
                         Case{2, -10.0F, 4}, Case{4, 1000.0F, 2}, Case{0, 1000.0F, 2}};
   for (const Case& c : cases) {
-    EXPECT_EQ(UpdatePressureDecimals(c.family, c.rangeMaxShown, 2), c.expected)
+    EXPECT_EQ(UpdatePressureDecimals(Family(c.family), c.rangeMaxShown, 2), c.expected)
         << "family " << c.family << " range end " << c.rangeMaxShown;
   }
 }

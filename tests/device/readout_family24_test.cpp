@@ -3,6 +3,7 @@
 #include "device/readouts.h"
 #include "device/recording_observer.h"
 #include "device/sim_requests.h"
+#include "support/family_numbers.h"
 #include "support/sample_readouts.h"
 #include "support/sim_fixture.h"
 
@@ -99,13 +100,14 @@ TEST_F(ReadOutFamily24Test, AFailedCommandEndsEitherReadOutWithMessage60) {
 
 TEST_F(ReadOutFamily24Test, DispatchFollowsTheFamilyAndSendsNothingForNone) {
   Family4Station& station = AddStation<Family4Station>(250);
-  ReadoutResult result = ReadOutDevice(sim.link, 0, 250, station.Identity(), false, observer);
+  ReadoutResult result =
+      ReadOutDevice(sim.link, Family(0), 250, station.Identity(), false, observer);
   EXPECT_EQ(result.outcome.message, kMsgNotSupported);
   EXPECT_TRUE(sim.bus.LoggedFrames().empty());
 
-  result = ReadOutDevice(sim.link, 4, 250, station.Identity(), false, observer);
+  result = ReadOutDevice(sim.link, Family(4), 250, station.Identity(), false, observer);
   ASSERT_TRUE(result.succeeded());
-  EXPECT_EQ(result.readout->family, 4);
+  EXPECT_EQ(result.readout->family, DeviceFamily::kLevelDevice);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "device/sim_requests.h"
 #include "sim/station_factory.h"
+#include "support/family_numbers.h"
 #include "support/sim_fixture.h"
 
 namespace tarnwick {
@@ -49,7 +50,7 @@ class LiveTickTest : public ::testing::Test {
 
 TEST_F(LiveTickTest, PressureSwitchWithWorkingAnalogOutputReadsVoltagePressureAndStates) {
   AddPressureSwitch(true);
-  const LiveReading reading = LiveTick(sim.link, 1, 250, 0.5F);
+  const LiveReading reading = LiveTick(sim.link, Family(1), 250, 0.5F);
   EXPECT_TRUE(reading.outcome.succeeded());
   EXPECT_EQ(sim.bus.LoggedFrames(), (Frames{ReadChannelRequest(250, 2), ReadChannelRequest(250, 1),
                                             ReadParameterRequest(250, 0)}));
@@ -61,7 +62,7 @@ TEST_F(LiveTickTest, PressureSwitchWithWorkingAnalogOutputReadsVoltagePressureAn
 
 TEST_F(LiveTickTest, PressureSwitchWithoutAnalogOutputReadsTheStatusUnlessItsRangeStartsAtZero) {
   AddPressureSwitch(false);
-  LiveReading reading = LiveTick(sim.link, 1, 250, 0.5F);
+  LiveReading reading = LiveTick(sim.link, Family(1), 250, 0.5F);
   EXPECT_TRUE(reading.outcome.succeeded());
   EXPECT_EQ(sim.bus.LoggedFrames(),
             (Frames{ReadChannelRequest(250, 2), ReadParameterRequest(250, 0),
@@ -71,7 +72,7 @@ TEST_F(LiveTickTest, PressureSwitchWithoutAnalogOutputReadsTheStatusUnlessItsRan
   EXPECT_FALSE(reading.value);
   EXPECT_EQ(reading.states, (SwitchStates{kOpen, kClosed}));
 
-  reading = LiveTick(sim.link, 1, 250, 0.0F);
+  reading = LiveTick(sim.link, Family(1), 250, 0.0F);
   EXPECT_EQ(reading.analogOutputPresent, true);
   EXPECT_EQ(reading.voltage, 0.0F);
   EXPECT_FLOAT_EQ(reading.value.value(), 4.0F);
@@ -79,7 +80,7 @@ TEST_F(LiveTickTest, PressureSwitchWithoutAnalogOutputReadsTheStatusUnlessItsRan
 
 TEST_F(LiveTickTest, NoAnalogOutputAndNoSwitchAtTheProgrammerIsMessage53) {
   AddPressureSwitch(true).SetFaults({.noSwitch = true});
-  const LiveReading reading = LiveTick(sim.link, 1, 250, 0.5F);
+  const LiveReading reading = LiveTick(sim.link, Family(1), 250, 0.5F);
   EXPECT_EQ(reading.outcome.message, kMsgNoSwitchAtProgrammer);
   EXPECT_EQ(reading.analogOutputPresent, false);
   EXPECT_EQ(sim.bus.LoggedFrames(),
@@ -88,7 +89,7 @@ TEST_F(LiveTickTest, NoAnalogOutputAndNoSwitchAtTheProgrammerIsMessage53) {
 
 TEST_F(LiveTickTest, AFailedCommandIsMessage51AndKeepsWhatTheTickHadLearned) {
   AddPressureSwitch(true).SetFaults({.silent = true, .onlyFunction = 73, .onlyIndex = 1});
-  const LiveReading reading = LiveTick(sim.link, 1, 250, 0.5F);
+  const LiveReading reading = LiveTick(sim.link, Family(1), 250, 0.5F);
   EXPECT_EQ(reading.outcome.message, kMsgNoAnswer);
   EXPECT_FLOAT_EQ(reading.voltage.value(), 2.1F);
   EXPECT_FALSE(reading.value);
@@ -98,7 +99,7 @@ TEST_F(LiveTickTest, AFailedCommandIsMessage51AndKeepsWhatTheTickHadLearned) {
 TEST_F(LiveTickTest, SwitchDeviceReadsChannel1AndRegister18AtTheSessionAddress) {
   // 9 bar: above output 1's hysteresis (8 / 7 bar, NO), inside output 2's NC window.
   AddStation(2, 5, 9.0F);
-  const LiveReading reading = LiveTick(sim.link, 2, 5, 0.0F);
+  const LiveReading reading = LiveTick(sim.link, Family(2), 5, 0.0F);
   EXPECT_TRUE(reading.outcome.succeeded());
   EXPECT_EQ(sim.bus.LoggedFrames(), (Frames{ReadChannelRequest(5, 1), ReadConfigRequest(5, 18)}));
   EXPECT_FLOAT_EQ(reading.value.value(), 9.0F);
@@ -109,7 +110,7 @@ TEST_F(LiveTickTest, SwitchDeviceReadsChannel1AndRegister18AtTheSessionAddress) 
 TEST_F(LiveTickTest, LevelDeviceReadsChannel0AsItIsAndTheStatesOfParameter0) {
   // 500 l: below output 1's hysteresis (800 / 700), inside output 2's window (400 ... 600).
   AddStation(4, 5, 500.0F);
-  const LiveReading reading = LiveTick(sim.link, 4, 5, 0.0F);
+  const LiveReading reading = LiveTick(sim.link, Family(4), 5, 0.0F);
   EXPECT_TRUE(reading.outcome.succeeded());
   EXPECT_EQ(sim.bus.LoggedFrames(), (Frames{ReadChannelRequest(5, 0), ReadParameterRequest(5, 0)}));
   EXPECT_FLOAT_EQ(reading.value.value(), 500.0F);
@@ -118,11 +119,11 @@ TEST_F(LiveTickTest, LevelDeviceReadsChannel0AsItIsAndTheStatesOfParameter0) {
 
 TEST_F(LiveTickTest, AnUnpluggedAdapterIsMessage51AndNothingIdentifiedSendsNothing) {
   AddStation(2, 250, 9.0F);
-  EXPECT_TRUE(LiveTick(sim.link, 0, 250, 0.0F).outcome.succeeded());
+  EXPECT_TRUE(LiveTick(sim.link, Family(0), 250, 0.0F).outcome.succeeded());
   EXPECT_TRUE(sim.bus.LoggedFrames().empty());
 
   sim.factory.Unplug(SimEnvironment::kSimCom);
-  const LiveReading reading = LiveTick(sim.link, 2, 250, 0.0F);
+  const LiveReading reading = LiveTick(sim.link, Family(2), 250, 0.0F);
   EXPECT_EQ(reading.outcome.message, kMsgNoAnswer);
   EXPECT_FALSE(reading.value);
 }

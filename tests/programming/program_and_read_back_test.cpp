@@ -1,6 +1,7 @@
 #include "programming/program_and_read_back.h"
 
 #include "programming_test_support.h"
+#include "support/family_numbers.h"
 
 namespace tarnwick {
 namespace {
@@ -14,7 +15,8 @@ TEST_P(RoundTrip, ReadOutAfterwardsShowsWhatWasWritten) {
   const int family = GetParam();
   SimStation& station = sim.AddStation(family, 250);
   StartRecording();
-  const ProgrammingTarget target{family, 250, station.Identity(), station.Stored().serialNumber};
+  const ProgrammingTarget target{Family(family), 250, station.Identity(),
+                                 station.Stored().serialNumber};
   const NormalProgramInputs inputs{{{kWindow, kNormallyClosed}, 7.5F, 2.5F, 25, 50},
                                    {{kHysteresis, kNormallyOpen}, 3.0F, 1.0F, 4, 0}};
 
@@ -49,7 +51,7 @@ TEST_F(ProgrammingTest, NothingReadMeansNothingSent) {
 
   const ReadoutResult nothing = ProgramAndReadBack(sim.link, {}, {}, observer);
   const ReadoutResult unknown =
-      ProgramAndReadBack(sim.link, ProgrammingTarget{3, 250, {}, 0}, {}, observer);
+      ProgramAndReadBack(sim.link, ProgrammingTarget{Family(3), 250, {}, 0}, {}, observer);
 
   EXPECT_TRUE(nothing.succeeded());
   EXPECT_FALSE(nothing.readout.has_value());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/family_numbers.h"
 #include "texts/message_table.h"
 
 namespace tarnwick {
@@ -16,14 +17,14 @@ TEST(VerificationWarning, ShowsEachValueAsTheSwitchTabsDo) {
     ProgrammingDifference difference;
     const char* text;
   };
-  const ShownValueFormat barTwo{1, PressureUnit::kBar, 2, '.'};
+  const ShownValueFormat barTwo{Family(1), PressureUnit::kBar, 2, '.'};
   const Row rows[] = {
       {kLanguageEnglish,
        barTwo,
        {1, kHighPoint, 5.0F, 4.0F},
        "Switch 1, high switch point: written 5.00 bar, read 4.00 bar"},
       {kLanguageGerman,
-       {2, PressureUnit::kPsi, 1, ','},
+       {Family(2), PressureUnit::kPsi, 1, ','},
        {2, kLowPoint, 1.0F, 2.0F},
        "Schalter 2, unterer Schaltpunkt: geschrieben 14,5 PSI, gelesen 29,0 PSI"},
       // Alike at the shown decimals: shown in full.
@@ -48,7 +49,7 @@ TEST(VerificationWarning, ShowsEachValueAsTheSwitchTabsDo) {
        {2, kClosingDelay, DelaySteps{29}, DelaySteps{30}},
        "Switch 2, closing delay: written 0.58 s, read 0.60 s"},
       {kLanguageGerman,
-       {4, PressureUnit::kBar, 0, ','},
+       {Family(4), PressureUnit::kBar, 0, ','},
        {1, kOpeningDelay, DelaySteps{3}, DelaySteps{4}},
        "Schalter 1, Öffnungsverzögerung: geschrieben 3,00 s, gelesen 4,00 s"},
   };
@@ -58,7 +59,7 @@ TEST(VerificationWarning, ShowsEachValueAsTheSwitchTabsDo) {
 }
 
 TEST(VerificationWarning, PutsTheHeadingAboveOneLinePerDifference) {
-  const ShownValueFormat format{1, PressureUnit::kBar, 1, '.'};
+  const ShownValueFormat format{Family(1), PressureUnit::kBar, 1, '.'};
   const std::vector<ProgrammingDifference> differences{{1, kHighPoint, 5.0F, 4.0F},
                                                        {2, kLowPoint, 1.0F, 2.0F}};
   EXPECT_EQ(VerificationWarning(differences, format, kLanguageEnglish),

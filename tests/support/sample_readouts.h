@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "device/device_readout.h"
+#include "support/family_numbers.h"
 
 namespace tarnwick {
 
@@ -19,8 +20,9 @@ inline SwitchReadout CodedSwitch(SwitchSelection selection, std::uint8_t code, f
 
 // What a read-out of each family finds on the simulator's default devices:
 // the records the engines return, `read` prints and `program` takes back.
-inline DeviceReadout DefaultReadout(int family, DeviceIdentity identity, ValueRange pressureBar,
-                                    ValueRange temperature, std::int32_t serialNumber) {
+inline DeviceReadout DefaultReadout(DeviceFamily family, DeviceIdentity identity,
+                                    ValueRange pressureBar, ValueRange temperature,
+                                    std::int32_t serialNumber) {
   DeviceReadout r;
   r.family = family;
   r.identity = identity;
@@ -33,7 +35,8 @@ inline DeviceReadout DefaultReadout(int family, DeviceIdentity identity, ValueRa
 inline DeviceReadout PressureSwitchReadout() {
   using enum SwitchFunction;
   using enum SwitchContact;
-  DeviceReadout r = DefaultReadout(1, {12, 1, 5, 12, 0, 0}, {0.0F, 10.0F}, {-25.0F, 85.0F}, 310042);
+  DeviceReadout r =
+      DefaultReadout(Family(1), {12, 1, 5, 12, 0, 0}, {0.0F, 10.0F}, {-25.0F, 85.0F}, 310042);
   r.analogOutputRange = ValueRange{0.5F, 4.5F};
   r.analogOutputPresent = true;
   r.reportedBusAddress = 1;
@@ -48,7 +51,8 @@ inline DeviceReadout PressureSwitchReadout() {
 inline DeviceReadout SwitchDeviceReadout() {
   using enum SwitchFunction;
   using enum SwitchContact;
-  DeviceReadout r = DefaultReadout(2, {11, 10, 2, 1, 0, 0}, {0.0F, 16.0F}, {-20.0F, 80.0F}, 220311);
+  DeviceReadout r =
+      DefaultReadout(Family(2), {11, 10, 2, 1, 0, 0}, {0.0F, 16.0F}, {-20.0F, 80.0F}, 220311);
   r.reportedBusAddress = 250;
   r.switches[0] = {
       .selection = {kHysteresis, kNormallyOpen}, .modeByte = 0x01, .highBar = 8.0F, .lowBar = 7.0F};
@@ -61,7 +65,7 @@ inline DeviceReadout LevelDeviceReadout() {
   using enum SwitchFunction;
   using enum SwitchContact;
   DeviceReadout r =
-      DefaultReadout(4, {15, 1, 10, 0, 0, 0}, {0.0F, 1000.0F}, {-20.0F, 70.0F}, 400017);
+      DefaultReadout(Family(4), {15, 1, 10, 0, 0, 0}, {0.0F, 1000.0F}, {-20.0F, 70.0F}, 400017);
   r.switches = {CodedSwitch({kHysteresis, kNormallyOpen}, 1, 800.0F, 700.0F, 5, 2),
                 CodedSwitch({kWindow, kNormallyOpen}, 3, 600.0F, 400.0F, 0, 10)};
   r.levelUnitIndex = 0;

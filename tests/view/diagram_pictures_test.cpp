@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/family_numbers.h"
+
 namespace tarnwick {
 namespace {
 
@@ -21,7 +23,7 @@ TEST(DelayPanelAvailableTest, PressureSwitchAndNewerLevelDevices) {
     DeviceIdentity identity;
     identity.VersionMajor = c.major;
     identity.VersionMinor = c.minor;
-    EXPECT_EQ(DelayPanelAvailable(c.family, identity), c.expected)
+    EXPECT_EQ(DelayPanelAvailable(Family(c.family), identity), c.expected)
         << "family " << c.family << " version " << int{c.major} << "." << int{c.minor};
   }
 }

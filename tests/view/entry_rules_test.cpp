@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "support/family_numbers.h"
 #include "view/number_text.h"
 
 namespace tarnwick {
@@ -44,7 +45,7 @@ TEST(CleanNumberEntryTest, KeepsDigitsAndTheFirstDecimalMark) {
 
 SwitchPointContext TabOneContext(PressureUnit unit, int family, char separator,
                                  float rangeMaxShown = 10.0F) {
-  return {SwitchPointEdit::kSwitch1, unit, family, rangeMaxShown, 2, separator};
+  return {SwitchPointEdit::kSwitch1, unit, Family(family), rangeMaxShown, 2, separator};
 }
 
 TEST(NormaliseSwitchPointTest, CleansAndClampsWithEitherSeparator) {
@@ -93,7 +94,7 @@ TEST(NormaliseSwitchPointTest, EmptiedEditsDifferByTab) {
 }
 
 TEST(NormaliseSwitchPointTest, UsesTheShownDecimalsAndRange) {
-  const SwitchPointContext psi{SwitchPointEdit::kSwitch2, kPsi, 1, 145.038F, 1, '.'};
+  const SwitchPointContext psi{SwitchPointEdit::kSwitch2, kPsi, Family(1), 145.038F, 1, '.'};
   EXPECT_EQ(NormaliseSwitchPoint("72.519", psi), "72.5");
   EXPECT_EQ(NormaliseSwitchPoint("200", psi), "159.5");
 }
@@ -126,22 +127,22 @@ TEST(NormaliseDelayTest, RoundsToTheDeviceStepWithEitherSeparator) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("\"" + c.typed + "\" family " + std::to_string(c.family));
-    EXPECT_EQ(NormaliseDelay(c.typed, c.family, '.'), c.expected);
-    EXPECT_EQ(NormaliseDelay(c.typed, c.family, ','), WithComma(c.expected));
+    EXPECT_EQ(NormaliseDelay(c.typed, Family(c.family), '.'), c.expected);
+    EXPECT_EQ(NormaliseDelay(c.typed, Family(c.family), ','), WithComma(c.expected));
   }
 }
 
 // In the user's format, so that programming can read the text it shows.
 TEST(NormaliseDelayTest, EmptyOrNegativeEntriesGiveZeroInTheUsersFormat) {
   for (const char* typed : {"", "abc", "-1", "-0,5"}) {
-    EXPECT_EQ(NormaliseDelay(typed, 1, ','), "0,00") << typed;
-    EXPECT_EQ(NormaliseDelay(typed, 4, '.'), "0.00") << typed;
+    EXPECT_EQ(NormaliseDelay(typed, Family(1), ','), "0,00") << typed;
+    EXPECT_EQ(NormaliseDelay(typed, Family(4), '.'), "0.00") << typed;
   }
 }
 
 TEST(NormaliseDelayTest, ADecimalMarkAloneIsAConversionError) {
-  EXPECT_THROW(NormaliseDelay(".", 1, '.'), EConvertError);
-  EXPECT_THROW(NormaliseDelay("s,", 4, ','), EConvertError);
+  EXPECT_THROW(NormaliseDelay(".", Family(1), '.'), EConvertError);
+  EXPECT_THROW(NormaliseDelay("s,", Family(4), ','), EConvertError);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/family_numbers.h"
 #include "view/number_text.h"
 #include "view/panel_captions.h"
 #include "view/readout_text.h"
@@ -12,8 +13,8 @@ namespace {
 // the ends of their bytes.
 TEST(ReadoutTextTest, EdgesOfTheBytes) {
   EXPECT_EQ(ByteDotByte(0, 255), "0.255");
-  EXPECT_EQ(DelayText(1, 255, ','), "5,10");
-  EXPECT_EQ(DelayText(4, 255, '.'), "255.00");
+  EXPECT_EQ(DelayText(Family(1), 255, ','), "5,10");
+  EXPECT_EQ(DelayText(Family(4), 255, '.'), "255.00");
   EXPECT_EQ(LevelUnitCaption(1, 3), "Unit CH0: % (of total volume)");
   EXPECT_FALSE(LevelUnitCaption(1, 4).has_value());
   EXPECT_FALSE(LevelUnitCaption(1, -2).has_value());
@@ -24,7 +25,7 @@ TEST(ReadoutTextTest, EdgesOfTheBytes) {
 TEST(ShownPressuresTest, GiveTheRangeEndInTheNewUnit) {
   const ShownPressures psi =
       ConvertShownPressures({"5.00", "2.00", "5.00", "2.00"}, {0.0F, 10.0F},
-                            {PressureUnit::kBar, PressureUnit::kPsi, 1, 2, '.'});
+                            {PressureUnit::kBar, PressureUnit::kPsi, Family(1), 2, '.'});
   EXPECT_EQ(psi.decimals, 1);
   EXPECT_EQ(psi.rangeShown.max, 145.038F);
   EXPECT_EQ(psi.switchPoints[3], "29.0");
@@ -32,11 +33,11 @@ TEST(ShownPressuresTest, GiveTheRangeEndInTheNewUnit) {
 
 TEST(ShownPressuresTest, TextThatIsNoNumberStopsBeforeConverting) {
   EXPECT_THROW(ConvertShownPressures({"5.00", "", "1.00", "1.00"}, {0.0F, 10.0F},
-                                     {PressureUnit::kBar, PressureUnit::kPsi, 1, 2, '.'}),
+                                     {PressureUnit::kBar, PressureUnit::kPsi, Family(1), 2, '.'}),
                EConvertError);
   // The other separator is not a number in this locale.
   EXPECT_THROW(ConvertShownPressures({"5.00", "1.00", "1.00", "1.00"}, {0.0F, 10.0F},
-                                     {PressureUnit::kBar, PressureUnit::kPsi, 1, 2, ','}),
+                                     {PressureUnit::kBar, PressureUnit::kPsi, Family(1), 2, ','}),
                EConvertError);
 }
 
