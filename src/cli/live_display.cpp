@@ -2,6 +2,7 @@
 
 #include "cli/shown_values.h"
 #include "device/identification.h"
+#include "texts/message_numbers.h"
 #include "texts/message_table.h"
 #include "view/number_text.h"
 #include "view/readout_text.h"
@@ -10,7 +11,6 @@ namespace tarnwick::cli {
 namespace {
 
 constexpr int kVoltageDecimals = 2;
-constexpr int kNoAnalogOutputText = 34;
 
 bool SwitchPresent(const SwitchReadout& sw) {
   return sw.outputType && *sw.outputType != OutputType::kNone;
@@ -69,7 +69,7 @@ nlohmann::ordered_json LiveDisplay::Line(int tick, const LiveReading& reading) {
                           : nlohmann::ordered_json(nullptr);
     const bool analog = reading.analogOutputPresent.value_or(false);
     line["analogOutput"] = analog;
-    if (!analog) line["text"] = MessageText(kLanguageEnglish, kNoAnalogOutputText);
+    if (!analog) line["text"] = MessageText(kLanguageEnglish, kMsgNoAnalogOutput);
   }
   line["switch1"] = SwitchState(0);
   line["switch2"] = SwitchState(1);

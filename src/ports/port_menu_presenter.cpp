@@ -9,12 +9,12 @@
 #include "ports/port_device_tips.h"
 #include "ports/port_menu_rules.h"
 #include "ports/tport_dlg.h"
+#include "texts/message_numbers.h"
 #include "ui/widgets.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr int kSetComPortCaption = 13;
 constexpr char kSetComPortName[] = "SetComPortMenuItem";
 
 }  // namespace
@@ -46,7 +46,7 @@ void PortMenuPresenter::BuildPortMenu() {
 void PortMenuPresenter::RebuildPortMenu() {
   // Deleting an item removes it from the menu, also while the menu is open.
   for (QAction* item : menu_->actions()) delete item;
-  QAction* first = AddItem(texts_.Text(kSetComPortCaption), 0);
+  QAction* first = AddItem(texts_.Text(kMsgSetComPortItem), 0);
   first->setObjectName(kSetComPortName);
   QObject::connect(first, &QAction::triggered, menu_, [this] { handlers_.setComPortClick(); });
   std::vector<std::string> names;

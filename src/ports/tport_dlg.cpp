@@ -1,15 +1,10 @@
 #include "ports/tport_dlg.h"
 
+#include "texts/message_numbers.h"
 #include "ui/fonts.h"
 #include "ui_TPortDlg.h"
 
 namespace tarnwick {
-namespace {
-
-constexpr int kDialogCaption = 14;
-constexpr int kCancelCaption = 15;
-
-}  // namespace
 
 TPortDlg::TPortDlg(QWidget* mainWindow)
     : QDialog(mainWindow), ui(std::make_unique<Ui::TPortDlg>()) {
@@ -34,8 +29,8 @@ int TPortDlg::Execute(int comPortNumber, const LanguageTexts& texts) {
 }
 
 void TPortDlg::FormCreate(int comPortNumber, const LanguageTexts& texts) {
-  setWindowTitle(texts.Text(kDialogCaption));
-  ui->CancelButton->setText(texts.Text(kCancelCaption));
+  setWindowTitle(texts.Text(kMsgSetComPortTitle));
+  ui->CancelButton->setText(texts.Text(kMsgCancel));
   const bool listed = comPortNumber >= 1 && comPortNumber <= ui->ComPortComboBox->count();
   ui->ComPortComboBox->setCurrentIndex(listed ? comPortNumber - 1 : 0);
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTabWidget>
 
+#include "texts/message_numbers.h"
 #include "texts/message_table.h"
 #include "ui/widgets.h"
 
@@ -14,41 +15,39 @@ namespace {
 
 // Each caption of the window that is a text of the message table.
 constexpr std::pair<const char*, int> kCaptions[] = {
-    {"FileMenuItem", 1},
-    {"OpenMenuItem", 2},
-    {"SaveAsMenuItem", 3},
-    {"ExitMenuItem", 4},
-    {"SettingsMenuItem", 5},
-    {"PortMenuItem", 6},
-    {"LanguageMenuItem", 7},
-    {"InfoMenuItem", 8},
-    {"UnitsMenuItem", 9},
-    {"ReadButton", 10},
-    {"ProgramButton", 11},
-    {"OnlineSpeedButton", 12},
-    {"SW1TabSheet", 20},
-    {"Switch1Label", 20},
-    {"SW2TabSheet", 21},
-    {"Switch2Label", 21},
-    {"SerialNumberHeadLabel", 22},
-    {"DeviceTypeHeadLabel", 23},
-    {"SoftwareVersionHeadLabel", 24},
-    {"TemperatureRangeHeadLabel", 25},
-    {"PressureRangeHeadLabel", 26},
-    {"AnalogOutputRangeHeadLabel", 27},
-    {"BusAddressHeadLabel", 28},
-    {"SW1OffRadioButton", 30},
-    {"SW2OffRadioButton", 30},
-    {"SW1HysteresisRadioButton", 31},
-    {"SW2HysteresisRadioButton", 31},
-    {"SW1WindowRadioButton", 32},
-    {"SW2WindowRadioButton", 32},
-    {"NoAnalogLabel", 34},
-    {"SW1DelayLabel", 35},
-    {"SW2DelayLabel", 35},
+    {"FileMenuItem", kMsgFileMenu},
+    {"OpenMenuItem", kMsgOpenMenu},
+    {"SaveAsMenuItem", kMsgSaveAsMenu},
+    {"ExitMenuItem", kMsgExitMenu},
+    {"SettingsMenuItem", kMsgSettingsMenu},
+    {"PortMenuItem", kMsgPortMenu},
+    {"LanguageMenuItem", kMsgLanguageMenu},
+    {"InfoMenuItem", kMsgInfoMenu},
+    {"UnitsMenuItem", kMsgUnitsMenu},
+    {"ReadButton", kMsgReadButton},
+    {"ProgramButton", kMsgProgramButton},
+    {"OnlineSpeedButton", kMsgDisplayButton},
+    {"SW1TabSheet", kMsgSwitch1},
+    {"Switch1Label", kMsgSwitch1},
+    {"SW2TabSheet", kMsgSwitch2},
+    {"Switch2Label", kMsgSwitch2},
+    {"SerialNumberHeadLabel", kMsgSerialNumberHead},
+    {"DeviceTypeHeadLabel", kMsgDeviceTypeHead},
+    {"SoftwareVersionHeadLabel", kMsgSoftwareVersionHead},
+    {"TemperatureRangeHeadLabel", kMsgTemperatureRangeHead},
+    {"PressureRangeHeadLabel", kMsgPressureRangeHead},
+    {"AnalogOutputRangeHeadLabel", kMsgAnalogOutputRangeHead},
+    {"BusAddressHeadLabel", kMsgBusAddressHead},
+    {"SW1OffRadioButton", kMsgFunctionOff},
+    {"SW2OffRadioButton", kMsgFunctionOff},
+    {"SW1HysteresisRadioButton", kMsgFunctionHysteresis},
+    {"SW2HysteresisRadioButton", kMsgFunctionHysteresis},
+    {"SW1WindowRadioButton", kMsgFunctionWindow},
+    {"SW2WindowRadioButton", kMsgFunctionWindow},
+    {"NoAnalogLabel", kMsgNoAnalogOutput},
+    {"SW1DelayLabel", kMsgSwitchDelay},
+    {"SW2DelayLabel", kMsgSwitchDelay},
 };
-constexpr int kWindowTitle = 33;
-constexpr int kSetComPortItem = 13;
 
 // A tab's caption belongs to the tab bar of the pages it sits in.
 void SetTabCaption(QWidget& page, const QString& text) {
@@ -102,9 +101,9 @@ void LanguagePresenter::ApplyCaptions() {
   // the one that opens the port dialog.
   const auto* portMenu = FindWidget<QMenu>(form_, "PortMenuItem");
   if (!portMenu->actions().isEmpty()) {
-    portMenu->actions().first()->setText(texts_.Text(kSetComPortItem));
+    portMenu->actions().first()->setText(texts_.Text(kMsgSetComPortItem));
   }
-  form_.setWindowTitle(texts_.Text(kWindowTitle));
+  form_.setWindowTitle(texts_.Text(kMsgWindowTitle));
   qtTexts_.Use(texts_.LanguageIndex());
 }
 
