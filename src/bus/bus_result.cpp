@@ -9,7 +9,9 @@ const char* BusResultName(BusResult result) {
     case BusResult::kOk:
       return "success";
     case BusResult::kOpenFailed:
-      return "port not opened or not prepared";
+      return "port not opened";
+    case BusResult::kNotPrepared:
+      return "port not prepared";
     case BusResult::kWriteFailed:
       return "write failed";
     case BusResult::kReadFailed:

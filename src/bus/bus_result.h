@@ -11,8 +11,11 @@ namespace tarnwick {
 // the command.
 enum class BusResult : std::int16_t {
   kOk = 0,
-  kOpenFailed = -1,   // Open: any failure
-  kNotPrepared = -1,  // clearing the port's errors or purging its buffers failed
+  kOpenFailed = -1,  // Open: any failure
+  // Clearing the port's errors or purging its buffers failed. The protocol
+  // reports it as -1 like a failed open (BusResultCode); its own value here
+  // lets callers and logs tell the two apart.
+  kNotPrepared = -6,
   kWriteFailed = -2,
   kReadFailed = -3,
   kNoAnswer = -4,  // nothing arrived beyond the echo of the request
@@ -25,7 +28,10 @@ enum class BusResult : std::int16_t {
 };
 
 // The number the protocol gives the result (what the command line prints).
-constexpr int BusResultCode(BusResult result) { return static_cast<int>(result); }
+constexpr int BusResultCode(BusResult result) {
+  return result == BusResult::kNotPrepared ? BusResultCode(BusResult::kOpenFailed)
+                                           : static_cast<int>(result);
+}
 
 // The device's exception codes, returned as they arrived.
 constexpr bool IsDeviceException(BusResult result) {

@@ -140,6 +140,8 @@ TEST_F(BusLinkTest, RepliesDecodeBigEndian) {
 TEST_F(BusLinkTest, TransferNeverReadsPastItsBuffer) {
   std::array<std::uint8_t, 16> request{0xFA, 0x30};
   EXPECT_EQ(link_.Transfer(request, 2, 8), BusResult::kNotPrepared) << "the link is closed";
+  EXPECT_NE(BusResult::kNotPrepared, BusResult::kOpenFailed) << "told apart in the program";
+  EXPECT_EQ(BusResultCode(BusResult::kNotPrepared), -1) << "the protocol's number for both";
 
   OpenLink();
   std::array<std::uint8_t, 8> tooSmall{0xFA, 0x30};
