@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "ports/ports_directory.h"
+#include "ports/user_places.h"
 
 namespace tarnwick {
 namespace {
@@ -34,21 +34,22 @@ LinkOutcome TryLink(const std::filesystem::path& link, const std::string& device
 
 }  // namespace
 
-std::unique_ptr<PortPublisher> PortPublisher::Publish(const std::string& device,
+std::unique_ptr<PortPublisher> PortPublisher::Publish(const std::filesystem::path& directory,
+                                                      const std::string& device,
                                                       std::optional<int> com,
                                                       const std::set<int>& machineNumbers,
                                                       std::string& error) {
   std::error_code ec;
-  std::filesystem::create_directories(PortsDirectory(), ec);
+  std::filesystem::create_directories(directory, ec);
   if (ec) {
-    error = "cannot create " + PortsDirectory().string() + ": " + ec.message();
+    error = "cannot create " + directory.string() + ": " + ec.message();
     return nullptr;
   }
   const int first = com.value_or(kFirstFreeCandidate);
   const int last = com.value_or(kLastCom);
   for (int n = first; n <= last; ++n) {
     if (!com && machineNumbers.contains(n)) continue;
-    const std::filesystem::path link = PortLinkPath(n);
+    const std::filesystem::path link = PortLinkPath(directory, n);
     switch (TryLink(link, device, error)) {
       case LinkOutcome::kLinked:
         return std::unique_ptr<PortPublisher>(new PortPublisher(n, link, device));
@@ -58,9 +59,8 @@ std::unique_ptr<PortPublisher> PortPublisher::Publish(const std::string& device,
         break;
     }
   }
-  error =
-      com ? "COM" + std::to_string(*com) + " is already published in " + PortsDirectory().string()
-          : "no free COM number in " + PortsDirectory().string();
+  error = com ? "COM" + std::to_string(*com) + " is already published in " + directory.string()
+              : "no free COM number in " + directory.string();
   return nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "ports/port_table.h"
+#include "ports/user_places.h"
 #include "sim/port_publisher.h"
 #include "sim/pty_server.h"
 #include "sim/sim_options.h"
@@ -66,8 +67,10 @@ int main(int argc, char** argv) {
 
   tarnwick::PtyServer server(bus, {.instant = options->instant});
   if (!server.Open(error)) return Fail(error, kExitFailure);
-  const auto publisher = tarnwick::PortPublisher::Publish(
-      server.DevicePath(), options->com, tarnwick::LinuxPortTable().NumbersInUse(), error);
+  const tarnwick::UserPlaces places = tarnwick::UserPlacesFor(tarnwick::ReadUserEnvironment());
+  const auto publisher =
+      tarnwick::PortPublisher::Publish(places.portsDirectory, server.DevicePath(), options->com,
+                                       tarnwick::LinuxPortTable(places).NumbersInUse(), error);
   if (!publisher) return Fail(error, kExitFailure);
 
   std::cout << "COM" << publisher->Com() << ' ' << server.DevicePath() << std::endl;

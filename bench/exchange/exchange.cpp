@@ -18,6 +18,7 @@
 #include "bus/functions.h"
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"
+#include "ports/user_places.h"
 #include "sim/sim_line.h"
 #include "support/sim_process.h"
 #include "support/temporary_directory.h"
@@ -94,7 +95,7 @@ bool Measure(const Command& command) {
 
 // Measures both commands on an open link to `sim`; 0 when every exchange succeeded.
 int MeasureAgainst(const tarnwick::testing::SimProcess& sim) {
-  LinuxPortTable table;
+  LinuxPortTable table(UserPlacesFor(ReadUserEnvironment()));
   ComPortFactory factory(table);
   SteadyClock clock;
   BusLink link(factory, clock);

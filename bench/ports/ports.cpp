@@ -69,7 +69,8 @@ const char* Verdict(double ratio) { return ratio <= 1.0 ? "(met)" : "(MISSED)"; 
 
 int Measure(const fs::path& scratch, QApplication& application) {
   tarnwick::SteadyClock clock;
-  const std::unique_ptr<tarnwick::PortTable> table = tarnwick::MakeSystemPortTable();
+  const tarnwick::UserPlaces places = tarnwick::UserPlacesFor(tarnwick::ReadUserEnvironment());
+  const std::unique_ptr<tarnwick::PortTable> table = tarnwick::MakeSystemPortTable(places);
   const std::unique_ptr<tarnwick::PortSource> source = tarnwick::MakeSystemPortSource(*table);
   tarnwick::ComPortFactory ports(*table);
   tarnwick::BusLink link(ports, clock);
@@ -80,8 +81,7 @@ int Measure(const fs::path& scratch, QApplication& application) {
   QApplication::processEvents();
   const auto* menu = form->findChild<QMenu*>(QStringLiteral("PortMenuItem"));
   const QString caption = QStringLiteral("COM &%1").arg(kBenchCom);
-  const fs::path linkPath =
-      fs::path(getenv("TARNWICK_PORTS_DIR")) / ("COM" + std::to_string(kBenchCom));
+  const fs::path linkPath = tarnwick::PortLinkPath(places.portsDirectory, kBenchCom);
 
   std::vector<Millis> shown;
   for (int i = 0; i < kWarmUp + kRuns; ++i) {

@@ -8,13 +8,13 @@ constexpr int kBitsPerByte = 10;  // start, 8 data, stop
 }  // namespace
 
 FloorRecorder::FloorRecorder(int baud, std::chrono::microseconds turnaround)
-    : byteTime_(kBitsPerByte * 1000.0 / baud), turnaround_(turnaround) {
-  SetBusFrameLogger([this](FrameDirection direction, std::span<const std::uint8_t> bytes) {
-    OnFrame(direction, bytes);
-  });
-}
+    : byteTime_(kBitsPerByte * 1000.0 / baud), turnaround_(turnaround) {}
 
-FloorRecorder::~FloorRecorder() { SetBusFrameLogger(nullptr); }
+BusFrameLogger FloorRecorder::FrameLogger() {
+  return [this](FrameDirection direction, std::span<const std::uint8_t> bytes) {
+    OnFrame(direction, bytes);
+  };
+}
 
 void FloorRecorder::Sleep(int milliseconds) {
   waitMs_ += milliseconds;

@@ -15,19 +15,21 @@ using Millis = std::chrono::duration<double, std::milli>;
 // of the clock, and every exchange's bytes on the wire plus the device's
 // turnaround. The request's echo comes back while the request is still being
 // sent, so an exchange costs the bytes read back (echo and reply) and the
-// turnaround between request and reply. Attach it as the link's clock; it
-// sleeps for real and logs the frames while it lives.
+// turnaround between request and reply. Attach it as the link's clock and
+// its FrameLogger() as the link's frame logger; it sleeps for real.
 class FloorRecorder final : public Clock {
  public:
   FloorRecorder(int baud, std::chrono::microseconds turnaround);
   FloorRecorder(const FloorRecorder&) = delete;
   FloorRecorder& operator=(const FloorRecorder&) = delete;
-  ~FloorRecorder() override;
+  ~FloorRecorder() override = default;
 
   std::chrono::microseconds Now() const override { return steady_.Now(); }
   void Sleep(int milliseconds) override;
 
   void Reset();
+  // Counts the frames of the link it is given to.
+  BusFrameLogger FrameLogger();
 
   Millis waits() const { return Millis(waitMs_); }
   Millis wire() const;

@@ -24,6 +24,7 @@
 #include "live/live_reading.h"
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"
+#include "ports/user_places.h"
 #include "programming/program_address_range.h"
 #include "programming/program_and_read_back.h"
 #include "sim/sim_line.h"
@@ -70,9 +71,10 @@ struct Figures {
 bool Measure(const char* name, int com, int runs, const Operation& operation,
              const Operation& prepare = {}) {
   FloorRecorder recorder(kBaud, kDefaultTurnaround);
-  LinuxPortTable table;
+  LinuxPortTable table(UserPlacesFor(ReadUserEnvironment()));
   ComPortFactory factory(table);
   BusLink link(factory, recorder);
+  link.SetFrameLogger(recorder.FrameLogger());
   std::vector<Figures> measured;
   bool ok = true;
   for (int run = 0; run < runs && ok; ++run) {

@@ -1,17 +1,15 @@
 #include "app/bus_log_category.h"
 
-#include "bus/bus_log.h"
-
 namespace tarnwick {
 
 // Info and above only, so the frames stay silent until a rule asks for debug.
 Q_LOGGING_CATEGORY(BusLogCategory, "tarnwick.bus", QtInfoMsg)
 
-void InstallBusLogCategory() {
-  SetBusFrameLogger([](FrameDirection direction, std::span<const std::uint8_t> bytes) {
+BusFrameLogger BusLogCategoryLogger() {
+  return [](FrameDirection direction, std::span<const std::uint8_t> bytes) {
     qCDebug(BusLogCategory).noquote()
         << (direction == FrameDirection::kSent ? ">" : "<") << HexBytes(bytes).c_str();
-  });
+  };
 }
 
 }  // namespace tarnwick

@@ -6,10 +6,8 @@
 //                                               screen (bench/startup times it).
 #include <QApplication>
 #include <QIcon>
-#include <QStandardPaths>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 
 #include "app/bus_log_category.h"
 #include "app/console_windows.h"
@@ -55,29 +53,28 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   QApplication application(argc, argv);
-  // The names QStandardPaths builds the journal's folder from.
+  // The names QSettings builds the settings file's path from.
   QApplication::setOrganizationName(QStringLiteral("Vostrand"));
   QApplication::setApplicationName(QStringLiteral("Tarnwick"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
   QApplication::setStyle(new tarnwick::GroupBoxStyle);
   tarnwick::InstallApplicationFont();
-  tarnwick::InstallBusLogCategory();
 
   tarnwick::SteadyClock clock;
-  const std::unique_ptr<tarnwick::PortTable> portTable = tarnwick::MakeSystemPortTable();
+  const tarnwick::UserPlaces places = tarnwick::UserPlacesFor(tarnwick::ReadUserEnvironment());
+  const std::unique_ptr<tarnwick::PortTable> portTable = tarnwick::MakeSystemPortTable(places);
   const std::unique_ptr<tarnwick::PortSource> portSource =
       tarnwick::MakeSystemPortSource(*portTable);
   tarnwick::ComPortFactory ports(*portTable);
   tarnwick::BusLink link(ports, clock);
+  link.SetFrameLogger(tarnwick::BusLogCategoryLogger());
   tarnwick::QSettingsStore settings;
   tarnwick::QtDialogs dialogs;
 
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
-  const std::filesystem::path journalDirectory =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
   const auto mainForm = tarnwick::CreateConsoleWindows(
-      {link, settings, dialogs, *portSource, journalDirectory}, arguments);
+      {link, settings, dialogs, *portSource, places.journalDirectory}, arguments);
   dialogs.SetMainWindow(mainForm.get());
   QApplication::setWindowIcon(mainForm->windowIcon());
   tarnwick::ExitAfterFirstPaintIfAsked(mainForm.get());

@@ -82,7 +82,7 @@ BusResult BusLink::Transfer(std::span<std::uint8_t> buffer, int requestLength, i
 
   SealRequest(buffer, requestLength);
   clock_.Sleep(kPauseBeforeRequestMs);
-  LogBusFrame(FrameDirection::kSent, buffer.first(sealedLength));
+  if (frameLogger_) frameLogger_(FrameDirection::kSent, buffer.first(sealedLength));
   PortTransfer written = port_->Write(buffer.data(), static_cast<std::size_t>(sealedLength));
   if (!written.status.ok()) return PortFailed(std::move(written.status), BusResult::kWriteFailed);
   if (written.count != static_cast<std::size_t>(sealedLength)) {
@@ -93,7 +93,7 @@ BusResult BusLink::Transfer(std::span<std::uint8_t> buffer, int requestLength, i
   PortTransfer received = port_->Read(buffer.data(), static_cast<std::size_t>(readLength));
   if (!received.status.ok()) return PortFailed(std::move(received.status), BusResult::kReadFailed);
   const std::span<const std::uint8_t> arrived = buffer.first(received.count);
-  if (!arrived.empty()) LogBusFrame(FrameDirection::kReceived, arrived);
+  if (frameLogger_ && !arrived.empty()) frameLogger_(FrameDirection::kReceived, arrived);
   return CheckReply(arrived, requestLength, replyLength);
 }
 

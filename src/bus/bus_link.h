@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 
+#include "bus/bus_log.h"
 #include "bus/bus_result.h"
 #include "bus/clock.h"
 #include "bus/serial_port.h"
@@ -53,6 +55,9 @@ class BusLink {
   // itself (kNone after a successful Open).
   const PortStatus& LastPortStatus() const { return lastPortStatus_; }
   Clock& clock() const { return clock_; }
+  // Every frame written and every block read from now on goes to `logger`;
+  // none when it is empty.
+  void SetFrameLogger(BusFrameLogger logger) { frameLogger_ = std::move(logger); }
   // The device behind COM<n>, for messages.
   std::string DeviceName(int comNumber) const { return ports_.DeviceName(comNumber); }
 
@@ -65,6 +70,7 @@ class BusLink {
   std::unique_ptr<SerialPort> port_;
   int readTimeout_ = kDefaultReadTimeoutMs;
   PortStatus lastPortStatus_;
+  BusFrameLogger frameLogger_;
 };
 
 }  // namespace tarnwick

@@ -1,22 +1,6 @@
 #include "bus/bus_log.h"
 
-#include <utility>
-
 namespace tarnwick {
-namespace {
-
-BusFrameLogger& Logger() {
-  static BusFrameLogger logger;
-  return logger;
-}
-
-}  // namespace
-
-void SetBusFrameLogger(BusFrameLogger logger) { Logger() = std::move(logger); }
-
-void LogBusFrame(FrameDirection direction, std::span<const std::uint8_t> bytes) {
-  if (const auto& logger = Logger()) logger(direction, bytes);
-}
 
 std::string HexBytes(std::span<const std::uint8_t> bytes) {
   static constexpr char kDigits[] = "0123456789ABCDEF";

@@ -9,12 +9,10 @@ namespace tarnwick {
 
 enum class FrameDirection { kSent, kReceived };
 
-// Receives every frame the link writes and every block it reads. Silent unless
-// a logger is installed; the console routes it to its "tarnwick.bus" category.
+// Receives every frame a link writes and every block it reads (BusLink's
+// SetFrameLogger); the console routes it to its "tarnwick.bus" category, the
+// command line's --trace to stderr.
 using BusFrameLogger = std::function<void(FrameDirection, std::span<const std::uint8_t>)>;
-
-void SetBusFrameLogger(BusFrameLogger logger);
-void LogBusFrame(FrameDirection direction, std::span<const std::uint8_t> bytes);
 
 // "FA 30 04 43"
 std::string HexBytes(std::span<const std::uint8_t> bytes);

@@ -2,6 +2,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/failure_report.h"
+#include "cli/frame_trace.h"
 #include "cli/port_messages.h"
 #include "ports/system_port_table.h"
 
@@ -17,19 +18,22 @@ PortArgument ParsedPort(const std::string& text) {
   return port;
 }
 
-std::unique_ptr<PortTable> TableFor(const PortArgument& port) {
-  if (port.devicePath.empty()) return MakeSystemPortTable();
+std::unique_ptr<PortTable> TableFor(const PortArgument& port, const UserPlaces& places) {
+  if (port.devicePath.empty()) return MakeSystemPortTable(places);
   return std::make_unique<FixedPortTable>(kPathComNumber, port.devicePath);
 }
 
 }  // namespace
 
-CliLink::CliLink(const std::string& portArgument) : CliLink(ParsedPort(portArgument)) {}
+CliLink::CliLink(const std::string& portArgument, const CliContext& context)
+    : CliLink(ParsedPort(portArgument), context) {}
 
-CliLink::CliLink(const PortArgument& port)
+CliLink::CliLink(const PortArgument& port, const CliContext& context)
     : name_(port.devicePath.empty() ? "COM" + std::to_string(port.comNumber) : port.devicePath),
       comNumber_(port.devicePath.empty() ? port.comNumber : kPathComNumber),
-      table_(TableFor(port)) {}
+      table_(TableFor(port, context.places)) {
+  if (context.traceFrames) bus_.SetFrameLogger(StderrFrameTrace());
+}
 
 bool CliLink::Open(std::string& error) {
   if (bus_.Open(comNumber_, kDefaultReadTimeoutMs, kBusBaudRate) == BusResult::kOk) return true;

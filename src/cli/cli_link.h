@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bus/bus_link.h"
+#include "cli/cli_context.h"
 #include "cli/stop_signal.h"
 #include "cli/stoppable_port.h"
 #include "device/engine_observer.h"
@@ -18,7 +19,7 @@ namespace tarnwick::cli {
 class CliLink {
  public:
   // Throws UsageError for a text that names no port.
-  explicit CliLink(const std::string& portArgument);
+  CliLink(const std::string& portArgument, const CliContext& context);
   CliLink(const CliLink&) = delete;
   CliLink& operator=(const CliLink&) = delete;
 
@@ -47,7 +48,7 @@ class CliLink {
   int Fail(const EngineOutcome& outcome, const std::string& whenStopped = {});
 
  private:
-  explicit CliLink(const PortArgument& port);
+  CliLink(const PortArgument& port, const CliContext& context);
 
   std::string name_;
   int comNumber_ = 0;

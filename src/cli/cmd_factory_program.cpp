@@ -11,7 +11,6 @@
 #include "cli/failure_report.h"
 #include "cli/json_fields.h"
 #include "cli/json_output.h"
-#include "programming/journal_platform.h"
 #include "programming/production_journal.h"
 #include "programming/program_address_range.h"
 #include "texts/console_texts.h"
@@ -30,9 +29,9 @@ nlohmann::ordered_json SerialNumbers(std::int32_t first, std::size_t count) {
 }
 
 // --journal FILE, else the file of the day in the console's data directory.
-JournalPlace JournalOption(const CliArgs& args) {
+JournalPlace JournalOption(const CliArgs& args, const UserPlaces& places) {
   if (const auto file = args.Optional("journal")) return JournalPlace::OneFile(*file);
-  return JournalPlace::DailyFilesIn(DefaultJournalDirectory());
+  return JournalPlace::DailyFilesIn(places.journalDirectory);
 }
 
 // A journal that failed is told, but the exit status stays the programming's.
@@ -46,7 +45,7 @@ void WarnAboutJournal(const ProductionJournal& journal) {
 
 }  // namespace
 
-int RunFactoryProgram(const std::vector<std::string>& words) {
+int RunFactoryProgram(const std::vector<std::string>& words, const CliContext& context) {
   const CliArgs args(words, {"port", "from", "to", "values", "serial", "journal"}, {});
   const auto first = static_cast<std::uint8_t>(args.RequiredInteger("from", 0, 255));
   const auto last = static_cast<std::uint8_t>(args.RequiredInteger("to", 0, 255));
@@ -55,7 +54,7 @@ int RunFactoryProgram(const std::vector<std::string>& words) {
   const auto firstSerial =
       static_cast<std::int32_t>(args.Integer("serial", 0, std::numeric_limits<std::int32_t>::min(),
                                              std::numeric_limits<std::int32_t>::max()));
-  CliLink link(args.Required("port"));
+  CliLink link(args.Required("port"), context);
 
   FactoryProgramInputs inputs;
   try {
@@ -72,7 +71,7 @@ int RunFactoryProgram(const std::vector<std::string>& words) {
   if (!link.Open(openError)) return link.Fail(OpenFailureText(openError));
   CliObserver observer(0);
   FactoryProgress progress;
-  ProductionJournal journal(JournalOption(args), link.name(), inputs);
+  ProductionJournal journal(JournalOption(args, context.places), link.name(), inputs);
   const EngineOutcome outcome = ProgramAddressRange(
       link.bus(), inputs, observer, [&progress, &journal](RangePass pass, std::uint8_t address) {
         progress.Served(pass, address);

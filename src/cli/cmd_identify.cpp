@@ -41,10 +41,10 @@ std::string UnsupportedDevice(const DeviceIdentity& identity, const std::string&
 
 }  // namespace
 
-int RunIdentify(const std::vector<std::string>& words) {
+int RunIdentify(const std::vector<std::string>& words, const CliContext& context) {
   const CliArgs args(words, {"port", "address"}, {});
   const std::uint8_t address = AddressOption(args);
-  CliLink link(args.Required("port"));
+  CliLink link(args.Required("port"), context);
 
   DeviceIdentity identity;
   DeviceFamily family = DeviceFamily::kNone;

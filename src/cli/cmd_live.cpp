@@ -20,13 +20,13 @@ constexpr long long kUntilStopped = 0;
 
 }  // namespace
 
-int RunLive(const std::vector<std::string>& words) {
+int RunLive(const std::vector<std::string>& words, const CliContext& context) {
   const CliArgs args(words, {"port", "address", "unit", "count", "retry-no-switch"}, {});
   const std::uint8_t address = AddressOption(args);
   const PressureUnit unit = UnitOption(args);
   const long long count = args.Integer("count", kUntilStopped, 1, std::numeric_limits<int>::max());
   CliObserver observer(RetryNoSwitchOption(args));
-  CliLink link(args.Required("port"));
+  CliLink link(args.Required("port"), context);
 
   int failureStatus = kExitFailure;
   const auto readout = ReadDevice(link, address, false, observer, failureStatus);

@@ -24,9 +24,10 @@ nlohmann::ordered_json PortJson(const PortEntry& port) {
 
 }  // namespace
 
-int RunPorts(const std::vector<std::string>& words) {
+int RunPorts(const std::vector<std::string>& words, const CliContext& context) {
   const CliArgs noOptions(words, {}, {});
-  for (const PortEntry& port : MakeSystemPortTable()->PresentPorts()) PrintJson(PortJson(port));
+  for (const PortEntry& port : MakeSystemPortTable(context.places)->PresentPorts())
+    PrintJson(PortJson(port));
   return 0;
 }
 

@@ -44,11 +44,11 @@ std::string DifferencesText(const std::vector<ProgrammingDifference>& difference
 
 }  // namespace
 
-int RunProgram(const std::vector<std::string>& words) {
+int RunProgram(const std::vector<std::string>& words, const CliContext& context) {
   const CliArgs args(words, {"port", "config", "retry-no-switch"}, {});
   const std::string configPath = args.Required("config");
   CliObserver observer(RetryNoSwitchOption(args));
-  CliLink link(args.Required("port"));
+  CliLink link(args.Required("port"), context);
 
   ProgramRequest request;
   try {

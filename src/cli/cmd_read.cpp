@@ -10,12 +10,12 @@
 
 namespace tarnwick::cli {
 
-int RunRead(const std::vector<std::string>& words) {
+int RunRead(const std::vector<std::string>& words, const CliContext& context) {
   const CliArgs args(words, {"port", "address", "unit", "retry-no-switch"}, {"factory"});
   const std::uint8_t address = AddressOption(args);
   const PressureUnit unit = UnitOption(args);
   CliObserver observer(RetryNoSwitchOption(args));
-  CliLink link(args.Required("port"));
+  CliLink link(args.Required("port"), context);
 
   int failureStatus = kExitFailure;
   const auto readout = ReadDevice(link, address, args.Has("factory"), observer, failureStatus);

@@ -31,12 +31,12 @@ std::optional<nlohmann::ordered_json> StationAt(BusLink& link, std::uint8_t addr
 
 }  // namespace
 
-int RunScan(const std::vector<std::string>& words) {
+int RunScan(const std::vector<std::string>& words, const CliContext& context) {
   const CliArgs args(words, {"port", "from", "to"}, {});
   const long long first = args.Integer("from", kFirstStation, kFirstStation, kLastStation);
   const long long last = args.Integer("to", kLastStation, kFirstStation, kLastStation);
   if (first > last) throw UsageError("option '--from' must not lie above '--to'");
-  CliLink link(args.Required("port"));
+  CliLink link(args.Required("port"), context);
 
   std::string openError;
   if (!link.Open(openError)) return link.Fail(OpenFailureText(openError));

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "bus/bus_log.h"
+
 namespace tarnwick::cli {
 
-// --trace: every frame written and every block read, in hex on stderr.
-void EnableFrameTrace();
+// --trace: a frame logger that writes every frame in hex on stderr.
+BusFrameLogger StderrFrameTrace();
 
 }  // namespace tarnwick::cli

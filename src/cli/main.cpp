@@ -6,7 +6,6 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
-#include "cli/frame_trace.h"
 
 namespace {
 
@@ -49,7 +48,8 @@ constexpr const char* kUsage =
 
 constexpr int kExitUsage = 2;
 
-using Command = std::function<int(const std::vector<std::string>&)>;
+using Command =
+    std::function<int(const std::vector<std::string>&, const tarnwick::cli::CliContext&)>;
 
 int UsageMistake(const std::string& what) {
   std::cerr << "tarnwick-cli: " << what << "\n\n" << kUsage;
@@ -60,8 +60,10 @@ int UsageMistake(const std::string& what) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> words(argv + 1, argv + argc);
+  tarnwick::cli::CliContext context{
+      .traceFrames = false, .places = tarnwick::UserPlacesFor(tarnwick::ReadUserEnvironment())};
   if (!words.empty() && words.front() == "--trace") {
-    tarnwick::cli::EnableFrameTrace();
+    context.traceFrames = true;
     words.erase(words.begin());
   }
   if (!words.empty() && (words.front() == "--help" || words.front() == "help")) {
@@ -82,7 +84,7 @@ int main(int argc, char** argv) {
   const auto command = commands.find(words.front());
   if (command == commands.end()) return UsageMistake("unknown command '" + words.front() + "'");
   try {
-    return command->second({words.begin() + 1, words.end()});
+    return command->second({words.begin() + 1, words.end()}, context);
   } catch (const tarnwick::cli::UsageError& error) {
     return UsageMistake(error.what());
   }

@@ -4,7 +4,6 @@
 
 #include "ports/port_names.h"
 #include "ports/port_table.h"
-#include "ports/ports_directory.h"
 #include "ports/udev_serial_devices.h"
 
 namespace tarnwick {
@@ -14,7 +13,7 @@ LinuxPortSource::LinuxPortSource(const LinuxPortTable& table)
 
 LinuxPortSource::LinuxPortSource(const LinuxPortTable& table,
                                  std::shared_ptr<SerialDeviceMonitor> monitor)
-    : table_(table), monitor_(std::move(monitor)), links_(PortsDirectory()) {}
+    : table_(table), monitor_(std::move(monitor)), links_(table.PortsDirectory()) {}
 
 std::vector<PublishedPort> LinuxPortSource::Ports() {
   std::vector<PublishedPort> ports;

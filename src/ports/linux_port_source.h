@@ -17,7 +17,8 @@ class SerialDeviceMonitor;
 // new list.
 class LinuxPortSource final : public PortSource {
  public:
-  // Watches udev and PortsDirectory(), which is created when missing.
+  // Watches udev and the table's ports directory, which is created when
+  // missing.
   explicit LinuxPortSource(const LinuxPortTable& table);
   // `monitor` is a parameter so tests can announce devices themselves.
   LinuxPortSource(const LinuxPortTable& table, std::shared_ptr<SerialDeviceMonitor> monitor);

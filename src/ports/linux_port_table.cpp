@@ -7,26 +7,28 @@
 #include "ports/port_names.h"
 #include "ports/port_number_memory.h"
 #include "ports/port_table.h"
-#include "ports/ports_directory.h"
 #include "ports/published_links.h"
 #include "ports/udev_serial_devices.h"
+#include "ports/user_places.h"
 
 namespace tarnwick {
 
 namespace fs = std::filesystem;
 
-LinuxPortTable::LinuxPortTable()
-    : LinuxPortTable(std::make_shared<UdevSerialDevices>(), DefaultPortNumberFile(), std::cerr) {}
+LinuxPortTable::LinuxPortTable(const UserPlaces& places)
+    : LinuxPortTable(std::make_shared<UdevSerialDevices>(), places.portsDirectory,
+                     places.portNumberFile, std::cerr) {}
 
-LinuxPortTable::LinuxPortTable(std::shared_ptr<SerialDeviceSource> devices, fs::path numberFile,
-                               std::ostream& warnings)
+LinuxPortTable::LinuxPortTable(std::shared_ptr<SerialDeviceSource> devices, fs::path portsDirectory,
+                               fs::path numberFile, std::ostream& warnings)
     : devices_(std::move(devices)),
+      portsDirectory_(std::move(portsDirectory)),
       memory_(std::make_unique<PortNumberMemory>(std::move(numberFile), warnings)) {}
 
 LinuxPortTable::~LinuxPortTable() = default;
 
 std::vector<PortEntry> LinuxPortTable::PortsInListOrder() const {
-  const std::vector<PublishedLink> links = ReadPublishedLinks(PortsDirectory());
+  const std::vector<PublishedLink> links = ReadPublishedLinks(portsDirectory_);
   std::set<int> linked;
   for (const PublishedLink& link : links) linked.insert(link.comNumber);
   std::vector<PortEntry> ports = NumberDevices(devices_->Enumerate(), linked, *memory_);
@@ -52,7 +54,8 @@ std::string LinuxPortTable::DevicePath(int comNumber) const {
   if (comNumber < kMinComNumber || comNumber > kMaxComNumber) return {};
   // A published link decides its number alone, so opening a simulator's port
   // needs no look at the machine's devices.
-  if (const fs::path link = PortLinkPath(comNumber); IsLink(link)) return LinkedDevice(link);
+  if (const fs::path link = PortLinkPath(portsDirectory_, comNumber); IsLink(link))
+    return LinkedDevice(link);
   for (const PortEntry& port : PortsInListOrder()) {
     if (port.comNumber == comNumber) return port.devicePath;
   }
@@ -61,7 +64,7 @@ std::string LinuxPortTable::DevicePath(int comNumber) const {
 
 std::string LinuxPortTable::MissingReason(int comNumber) const {
   if (comNumber < kMinComNumber || comNumber > kMaxComNumber) return {};
-  const fs::path link = PortLinkPath(comNumber);
+  const fs::path link = PortLinkPath(portsDirectory_, comNumber);
   if (!IsLink(link) || !LinkedDevice(link).empty()) return {};
   std::error_code ec;
   const std::string name = ComPortName(comNumber);

@@ -1,6 +1,5 @@
 #include "ports/port_number_memory.h"
 
-#include <pwd.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -26,12 +25,6 @@ constexpr std::string_view kHeader =
     "# COM numbers given to serial devices, one a line: COM<n> <key>. The key is\n"
     "# \"serial <the adapter's serial number>\" or \"path <where it is attached>\".\n";
 
-fs::path HomeDirectory() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  const passwd* user = getpwuid(getuid());
-  return user ? fs::path(user->pw_dir) : fs::path{};
-}
-
 std::string SystemText(int error) { return std::generic_category().message(error); }
 
 std::string FileText(const std::map<std::string, int>& numbers) {
@@ -55,12 +48,6 @@ bool WriteAll(int fd, std::string_view text) {
 }
 
 }  // namespace
-
-fs::path DefaultPortNumberFile() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  const fs::path base = config && *config ? fs::path(config) : HomeDirectory() / ".config";
-  return base / "Vostrand" / "Tarnwick-ports.conf";
-}
 
 PortNumberMemory::PortNumberMemory(fs::path file, std::ostream& warnings)
     : file_(std::move(file)), warnings_(warnings) {}

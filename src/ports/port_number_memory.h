@@ -7,10 +7,6 @@
 
 namespace tarnwick {
 
-// $XDG_CONFIG_HOME/Vostrand/Tarnwick-ports.conf, XDG_CONFIG_HOME defaulting
-// to ~/.config.
-std::filesystem::path DefaultPortNumberFile();
-
 // The COM numbers given to serial devices that have no fixed number, by a key
 // that names the device, kept in a file so that an adapter keeps its number
 // across plugging and restarts (as Windows keeps COM numbers).

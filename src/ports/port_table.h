@@ -47,20 +47,22 @@ class PortTable {
 
 class PortNumberMemory;
 class SerialDeviceSource;
+struct UserPlaces;
 
 // The ports of a Linux machine: its serial devices, numbered as NumberDevices
-// (device_numbering.h) tells, and the links COM<n> in PortsDirectory(). A
+// (device_numbering.h) tells, and the links COM<n> in the ports directory. A
 // published link wins over a device with the same number: whoever published
 // it meant that number, so a link that points at nothing leaves its number
 // without a device rather than sending its frames to the device.
 class LinuxPortTable final : public PortTable {
  public:
   // The machine's devices through libudev, their numbers remembered in
-  // DefaultPortNumberFile(), warnings about that file on stderr.
-  LinuxPortTable();
-  // `devices` and `numberFile` are parameters so tests can give their own.
-  LinuxPortTable(std::shared_ptr<SerialDeviceSource> devices, std::filesystem::path numberFile,
-                 std::ostream& warnings);
+  // `places`' number file, warnings about that file on stderr, the links of
+  // `places`' ports directory.
+  explicit LinuxPortTable(const UserPlaces& places);
+  // `devices` is a parameter so tests can give their own.
+  LinuxPortTable(std::shared_ptr<SerialDeviceSource> devices, std::filesystem::path portsDirectory,
+                 std::filesystem::path numberFile, std::ostream& warnings);
   ~LinuxPortTable() override;
   LinuxPortTable(const LinuxPortTable&) = delete;
   LinuxPortTable& operator=(const LinuxPortTable&) = delete;
@@ -76,9 +78,11 @@ class LinuxPortTable final : public PortTable {
   // The numbers a newly published port should leave alone: those of present
   // ports, and those remembered for adapters that are unplugged now.
   std::set<int> NumbersInUse() const;
+  const std::filesystem::path& PortsDirectory() const { return portsDirectory_; }
 
  private:
   std::shared_ptr<SerialDeviceSource> devices_;
+  std::filesystem::path portsDirectory_;
   // Numbering a device seen for the first time is remembering, not a change
   // of what the table means, so the const queries may do it.
   std::unique_ptr<PortNumberMemory> memory_;

@@ -3,7 +3,9 @@
 
 namespace tarnwick {
 
-std::unique_ptr<PortTable> MakeSystemPortTable() { return std::make_unique<LinuxPortTable>(); }
+std::unique_ptr<PortTable> MakeSystemPortTable(const UserPlaces& places) {
+  return std::make_unique<LinuxPortTable>(places);
+}
 
 std::unique_ptr<PortSource> MakeSystemPortSource(const PortTable& table) {
   return std::make_unique<LinuxPortSource>(dynamic_cast<const LinuxPortTable&>(table));

@@ -4,7 +4,10 @@
 
 namespace tarnwick {
 
-std::unique_ptr<PortTable> MakeSystemPortTable() { return std::make_unique<RegistryPortTable>(); }
+// The registry numbers every port itself; the places are for Linux's tables.
+std::unique_ptr<PortTable> MakeSystemPortTable(const UserPlaces&) {
+  return std::make_unique<RegistryPortTable>();
+}
 
 // SERIALCOMM is read afresh on every call, so the source needs no table.
 std::unique_ptr<PortSource> MakeSystemPortSource(const PortTable&) {

@@ -8,12 +8,6 @@ namespace tarnwick {
 
 // What the production journal needs of the platform; CMake picks the file.
 
-// Where the console keeps its application data, as Qt's AppDataLocation gives
-// it for organisation "Vostrand" and application "Tarnwick": on Linux
-// $XDG_DATA_HOME/Vostrand/Tarnwick with ~/.local/share for an empty or unset
-// XDG_DATA_HOME, on Windows %APPDATA%\Vostrand\Tarnwick. Not created here.
-std::filesystem::path DefaultJournalDirectory();
-
 // Waits until what was written to `file` and flushed is on the disk.
 bool SyncFileToDisk(std::FILE* file);
 // Waits until a file newly created in `directory` is on the disk.

@@ -1,15 +1,8 @@
 #include <io.h>
 
-#include <cstdlib>
-
 #include "programming/journal_platform.h"
 
 namespace tarnwick {
-
-std::filesystem::path DefaultJournalDirectory() {
-  const wchar_t* appData = _wgetenv(L"APPDATA");
-  return std::filesystem::path(appData != nullptr ? appData : L"") / "Vostrand" / "Tarnwick";
-}
 
 bool SyncFileToDisk(std::FILE* file) { return _commit(_fileno(file)) == 0; }
 

@@ -24,19 +24,18 @@ class BusLogCategoryTest : public ::testing::Test {
   void SetUp() override {
     captured.clear();
     previous_ = qInstallMessageHandler(Capture);
-    InstallBusLogCategory();
   }
   void TearDown() override {
     QLoggingCategory::setFilterRules(QString());
-    SetBusFrameLogger(nullptr);
     qInstallMessageHandler(previous_);
   }
 
   static void LogIdentifyExchange() {
     const std::array<std::uint8_t, 4> request{0xFA, 0x30, 0x04, 0x43};
     const std::array<std::uint8_t, 2> reply{0x0C, 0x01};
-    LogBusFrame(FrameDirection::kSent, request);
-    LogBusFrame(FrameDirection::kReceived, reply);
+    const BusFrameLogger logger = BusLogCategoryLogger();
+    logger(FrameDirection::kSent, request);
+    logger(FrameDirection::kReceived, reply);
   }
 
  private:

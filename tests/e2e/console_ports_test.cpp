@@ -6,6 +6,7 @@
 
 #include "ports/com_port_factory.h"
 #include "ports/linux_port_source.h"
+#include "ports/user_places.h"
 #include "support/private_ports_directory.h"
 #include "support/scoped_environment.h"
 #include "support/sim_process.h"
@@ -44,7 +45,7 @@ class ConsolePorts : public ::testing::Test {
 
   PrivatePortsDirectory ports;
   ScopedEnvironment configHome{"XDG_CONFIG_HOME", (ports.root() / "config").string()};
-  LinuxPortTable table;
+  LinuxPortTable table{UserPlacesFor(ReadUserEnvironment())};
   LinuxPortSource source{table};
   ComPortFactory factory{table};
   SteadyClock clock;

@@ -15,6 +15,7 @@
 #include "bus/virtual_clock.h"
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"
+#include "ports/user_places.h"
 #include "support/private_ports_directory.h"
 #include "support/scoped_environment.h"
 #include "support/sim_process.h"
@@ -84,7 +85,9 @@ class E2eTest : public ::testing::Test {
   // The programs keep their data (the production journal) in the test's own
   // directory, never in the user's.
   ScopedEnvironment dataHome{"XDG_DATA_HOME", (ports.root() / "data").string()};
-  LinuxPortTable table;
+  // As a program's main() sees them, once the two directories are set.
+  UserPlaces places = UserPlacesFor(ReadUserEnvironment());
+  LinuxPortTable table{places};
   ComPortFactory factory{table};
   VirtualClock pauses;
   BusLink link{factory, pauses};

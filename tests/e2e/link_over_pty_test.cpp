@@ -42,7 +42,7 @@ TEST_F(LinkOverPty, SimulatorGoingAwayEndsAPendingReadAtOnce) {
   ASSERT_EQ(Identify(link, 250, identity), BusResult::kOk);
 
   std::atomic<bool> requestSent = false;
-  SetBusFrameLogger([&](FrameDirection direction, std::span<const std::uint8_t>) {
+  link.SetFrameLogger([&](FrameDirection direction, std::span<const std::uint8_t>) {
     if (direction == FrameDirection::kSent) requestSent = true;
   });
   std::thread closer([&] {
@@ -55,7 +55,7 @@ TEST_F(LinkOverPty, SimulatorGoingAwayEndsAPendingReadAtOnce) {
   BusResult result = BusResult::kOk;
   const Millis took = Timed([&] { result = ReadCoefficient(link, 250, 72, value); });
   closer.join();
-  SetBusFrameLogger(nullptr);
+  link.SetFrameLogger(nullptr);
 
   EXPECT_EQ(result, BusResult::kNoAnswer) << "only the echo arrived";
   EXPECT_LT(took, Millis(kLongTimeoutMs / 2));

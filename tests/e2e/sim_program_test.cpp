@@ -8,7 +8,7 @@
 
 #include "bus/commands.h"
 #include "e2e_support.h"
-#include "ports/ports_directory.h"
+#include "ports/user_places.h"
 
 namespace tarnwick::testing {
 namespace {
@@ -21,13 +21,13 @@ TEST_F(SimProgram, AStopSignalEndsItCleanlyAndRemovesItsLink) {
   for (const int signal : {SIGINT, SIGTERM}) {
     SimProcess sim(kSimProgram, {"--com", "5"});
     EXPECT_EQ(sim.com(), 5);
-    EXPECT_EQ(fs::read_symlink(PortLinkPath(5)), sim.device());
+    EXPECT_EQ(fs::read_symlink(PortLinkPath(ports.ports(), 5)), sim.device());
     EXPECT_EQ(table.DevicePath(5), sim.device());
 
     const int status = sim.Stop(signal);
     ASSERT_TRUE(WIFEXITED(status)) << signal;
     EXPECT_EQ(WEXITSTATUS(status), 0) << signal;
-    EXPECT_FALSE(fs::is_symlink(fs::symlink_status(PortLinkPath(5))));
+    EXPECT_FALSE(fs::is_symlink(fs::symlink_status(PortLinkPath(ports.ports(), 5))));
     EXPECT_EQ(table.DevicePath(5), "");
   }
 }

@@ -26,13 +26,13 @@ class TestMachine : public ::testing::Test {
   }
   // Another program, or the same one started again, on the same machine.
   std::unique_ptr<LinuxPortTable> OtherTable() {
-    return std::make_unique<LinuxPortTable>(udev_, NumberFile(), warnings_);
+    return std::make_unique<LinuxPortTable>(udev_, dir_.ports(), NumberFile(), warnings_);
   }
 
   PrivatePortsDirectory dir_;
   std::shared_ptr<FakeUdev> udev_ = std::make_shared<FakeUdev>();
   std::ostringstream warnings_;
-  LinuxPortTable table_{udev_, NumberFile(), warnings_};
+  LinuxPortTable table_{udev_, dir_.ports(), NumberFile(), warnings_};
 };
 
 }  // namespace tarnwick::testing
