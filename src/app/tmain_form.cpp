@@ -56,8 +56,8 @@ TMainForm::TMainForm(ConsoleServices services, const QStringList& arguments, QWi
       language_(*this, texts_),
       diagram_(*this, switchTabs_, state_),
       panel_(*this, switchTabs_, state_, texts_, factoryMode_, diagram_),
-      units_(*this, switchTabs_, state_),
-      entry_(switchTabs_, state_, guard_),
+      units_(*this, switchTabs_, state_, texts_),
+      entry_(switchTabs_, state_, texts_, guard_),
       session_(
           *this, state_, services.link, services.dialogs, texts_, factoryMode_,
           {.resetDeviceView = [this] { ResetDeviceView(); },

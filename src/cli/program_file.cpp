@@ -69,7 +69,7 @@ double ShownValue(const JsonObject& sw, const std::string& key) {
   const std::string text = sw.String(key);
   try {
     return ParseNumber(text, '.');
-  } catch (const EConvertError&) {
+  } catch (const NumberTextError&) {
     sw.Fail(key, "'" + text + "' is not a number");
   }
 }

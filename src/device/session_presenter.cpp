@@ -38,6 +38,7 @@ SessionPresenter::SessionPresenter(const QWidget& form, ConsoleState& state, Bus
       programButton_(FindWidget<QPushButton>(form, "ProgramButton")),
       onlineButton_(FindWidget<QAbstractButton>(form, "OnlineSpeedButton")),
       readAddress_(FindWidget<QLineEdit>(form, "ReadAddressEdit")),
+      readAddressCaption_(FindWidget<QLabel>(form, "ReadAddressLabel")),
       pages_(FindWidget<QTabWidget>(form, "PageControl")),
       readoutPage_(FindWidget<QWidget>(form, "ReadoutTabSheet")),
       programmingPage_(FindWidget<QWidget>(form, "ProgrammingTabSheet")),
@@ -50,9 +51,11 @@ void SessionPresenter::ReadButtonClick() {
   levelUnitLabel_->hide();
   analogOutputRangeHead_->show();
   // Only the low byte addresses the bus: 256 is the broadcast 0, 300 is 44.
-  state_.sessionAddress = factoryMode_
-                              ? LowestByte(ParseInteger(readAddress_->text().toStdString()))
-                              : kDefaultBusAddress;
+  state_.sessionAddress =
+      factoryMode_ ? LowestByte(ParseInField(
+                         readAddressCaption_->text().toStdString(),
+                         [this] { return ParseInteger(readAddress_->text().toStdString()); }))
+                   : kDefaultBusAddress;
   SetProgress(kProgressSessionStart);
   PrepareDeviceRead();
 

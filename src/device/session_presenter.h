@@ -43,7 +43,7 @@ class SessionPresenter {
   SessionPresenter(const QWidget& form, ConsoleState& state, BusLink& link, Dialogs& dialogs,
                    const LanguageTexts& texts, bool factoryMode, SessionView view);
 
-  // The read button's session. Throws EConvertError when the factory read
+  // The read button's session. Throws NumberTextError when the factory read
   // address is not a whole number, before anything else has happened but
   // the read-out's first two steps.
   void ReadButtonClick();
@@ -86,6 +86,7 @@ class SessionPresenter {
   QPushButton* programButton_;
   QAbstractButton* onlineButton_;
   QLineEdit* readAddress_;
+  QLabel* readAddressCaption_;
   QTabWidget* pages_;
   QWidget* readoutPage_;
   QWidget* programmingPage_;

@@ -68,7 +68,7 @@ class PageReader {
     try {
       const double value = ParseNumber(text, separator_);
       if (std::fabs(value) <= std::numeric_limits<float>::max()) return static_cast<float>(value);
-    } catch (const EConvertError&) {
+    } catch (const NumberTextError&) {
     }
     Refuse(field, ConsoleText::kRefuseFloat, text);
     return 0.0F;
@@ -102,7 +102,7 @@ class PageReader {
     try {
       const long long value = ParseInteger(text);
       if (value >= min && value <= max) return value;
-    } catch (const EConvertError&) {
+    } catch (const NumberTextError&) {
     }
     Refuse(field, rule, text);
     return 0;

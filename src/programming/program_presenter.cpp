@@ -31,7 +31,10 @@ constexpr int kProgressIdle = 0;
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
-double Number(const QLineEdit* edit) { return ParseNumber(Text(edit), DecimalSeparator()); }
+double Number(const QLineEdit* edit, std::string field) {
+  return ParseInField(std::move(field),
+                      [edit] { return ParseNumber(Text(edit), DecimalSeparator()); });
+}
 
 SwitchSelection SelectionOf(const SwitchTabWidgets& tab) {
   SwitchSelection selection;
@@ -206,9 +209,13 @@ void ProgramPresenter::WarnAboutReadBack(const NormalProgramInputs& written,
 
 // The Off function does not exempt a switch; a hidden tab does.
 bool ProgramPresenter::CheckSwitchPointOrder() {
-  for (const SwitchTabWidgets& tab : tabs_) {
+  for (int number = 1; number <= 2; ++number) {
+    const SwitchTabWidgets& tab = tabs_[static_cast<std::size_t>(number - 1)];
     if (!pages_->isTabVisible(pages_->indexOf(tab.tab))) continue;
-    if (Number(tab.high) > Number(tab.low)) continue;
+    if (Number(tab.high, Field(number, ConsoleText::kHighSwitchPoint)) >
+        Number(tab.low, Field(number, ConsoleText::kLowSwitchPoint))) {
+      continue;
+    }
     pages_->setCurrentWidget(tab.tab);
     tab.high->setFocus();
     services_.dialogs.ShowError(texts_.Text(kMsgHighNotAboveLow));
@@ -218,18 +225,30 @@ bool ProgramPresenter::CheckSwitchPointOrder() {
 }
 
 NormalProgramInputs ProgramPresenter::NormalInputs() const {
-  return {SwitchValues(tabs_[0]), SwitchValues(tabs_[1])};
+  return {SwitchValues(1), SwitchValues(2)};
 }
 
-SwitchProgramValues ProgramPresenter::SwitchValues(const SwitchTabWidgets& tab) const {
+std::string ProgramPresenter::Field(int switchNumber, ConsoleText field) const {
+  return SwitchFieldCaption(texts_.LanguageIndex(), switchNumber, field);
+}
+
+SwitchProgramValues ProgramPresenter::SwitchValues(int switchNumber) const {
+  const SwitchTabWidgets& tab = tabs_[static_cast<std::size_t>(switchNumber - 1)];
+  const auto number = [&](const QLineEdit* edit, ConsoleText field) {
+    return Number(edit, Field(switchNumber, field));
+  };
   SwitchProgramValues values;
   values.selection = SelectionOf(tab);
-  values.highBar = PressureToBar(static_cast<float>(Number(tab.high)), state_.pressureUnit);
-  values.lowBar = PressureToBar(static_cast<float>(Number(tab.low)), state_.pressureUnit);
+  values.highBar = PressureToBar(
+      static_cast<float>(number(tab.high, ConsoleText::kHighSwitchPoint)), state_.pressureUnit);
+  values.lowBar = PressureToBar(static_cast<float>(number(tab.low, ConsoleText::kLowSwitchPoint)),
+                                state_.pressureUnit);
   // The switch device has no delays; its delay edits are not its own.
   if (state_.deviceFamily != DeviceFamily::kSwitchDevice) {
-    values.closingDelaySteps = DelaySecondsToSteps(state_.deviceFamily, Number(tab.closingDelay));
-    values.openingDelaySteps = DelaySecondsToSteps(state_.deviceFamily, Number(tab.openingDelay));
+    values.closingDelaySteps = DelaySecondsToSteps(
+        state_.deviceFamily, number(tab.closingDelay, ConsoleText::kClosingDelay));
+    values.openingDelaySteps = DelaySecondsToSteps(
+        state_.deviceFamily, number(tab.openingDelay, ConsoleText::kOpeningDelay));
   }
   return values;
 }

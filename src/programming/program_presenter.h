@@ -10,6 +10,7 @@
 #include "device/session_presenter.h"
 #include "programming/factory_input_check.h"
 #include "programming/programming_inputs.h"
+#include "texts/console_texts.h"
 #include "ui/language_texts.h"
 #include "view/switch_tab_widgets.h"
 
@@ -45,7 +46,7 @@ class ProgramPresenter {
                    Services services, const LanguageTexts& texts, bool factoryMode,
                    SessionPresenter& session, std::function<void()> stopLiveDisplay);
 
-  // Throws EConvertError for a switch point, delay or normal-mode text that
+  // Throws NumberTextError for a switch point, delay or normal-mode text that
   // is not a number, before anything is sent.
   void ProgramButtonClick();
   // The serial number edit is usable exactly while serial numbers are written.
@@ -67,7 +68,9 @@ class ProgramPresenter {
 
   bool CheckSwitchPointOrder();
   NormalProgramInputs NormalInputs() const;
-  SwitchProgramValues SwitchValues(const SwitchTabWidgets& tab) const;
+  // The values of switch tab 1 or 2, and the caption of one of its fields.
+  SwitchProgramValues SwitchValues(int switchNumber) const;
+  std::string Field(int switchNumber, ConsoleText field) const;
   FactoryPageTexts FactoryPage() const;
   void StartRun();
   void ProgramDevice(const NormalProgramInputs& inputs);

@@ -3,21 +3,11 @@
 #include <utility>
 
 #include "texts/console_texts.h"
-#include "texts/message_table.h"
 #include "view/number_text.h"
 #include "view/readout_text.h"
 
 namespace tarnwick {
 namespace {
-
-// The captions of the two switch tabs.
-constexpr int kSwitch1Caption = 20;
-
-// The message table has no English fallback of its own.
-int TableLanguage(int languageIndex) {
-  return languageIndex == kLanguageGerman || languageIndex == kLanguageFrench ? languageIndex
-                                                                              : kLanguageEnglish;
-}
 
 ConsoleText FieldText(ProgrammedField field) {
   switch (field) {
@@ -103,8 +93,7 @@ class ValueWords {
 std::string DifferenceText(const ProgrammingDifference& difference, const ShownValueFormat& format,
                            int languageIndex) {
   const std::string field =
-      MessageText(TableLanguage(languageIndex), kSwitch1Caption + difference.switchNumber - 1) +
-      ", " + std::string(ConsoleTextOf(languageIndex, FieldText(difference.field)));
+      SwitchFieldCaption(languageIndex, difference.switchNumber, FieldText(difference.field));
   const auto [written, read] =
       ValueWords(format, languageIndex).Both(difference.written, difference.read);
   return ConsoleTextWith(languageIndex, ConsoleText::kWrittenRead, {field, written, read});

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "texts/message_numbers.h"
 #include "texts/message_table.h"
 
 namespace tarnwick {
@@ -16,7 +17,7 @@ struct Translations {
 };
 
 // In the order of the keys, so that a key is its entry's index.
-constexpr std::array<Translations, 29> kTexts{{
+constexpr std::array<Translations, 30> kTexts{{
     {ConsoleText::kReadBackDiffers, "The device now holds other values than were written:",
      "Das Gerät enthält jetzt andere Werte als geschrieben wurden:",
      "L'appareil contient maintenant d'autres valeurs que celles qui ont été écrites:"},
@@ -39,11 +40,11 @@ constexpr std::array<Translations, 29> kTexts{{
     {ConsoleText::kUnknownValue, "unknown", "unbekannt", "inconnu"},
     {ConsoleText::kWrittenRead, "%1: written %2, read %3", "%1: geschrieben %2, gelesen %3",
      "%1: écrit %2, lu %3"},
-    {ConsoleText::kNotAFloat, "'%1' is not a valid floating point value",
-     "'%1' ist kein gültiger Gleitkommawert",
-     "'%1' n'est pas une valeur à virgule flottante valide"},
-    {ConsoleText::kNotAnInteger, "'%1' is not a valid integer value",
-     "'%1' ist kein gültiger ganzzahliger Wert", "'%1' n'est pas une valeur entière valide"},
+    {ConsoleText::kNotANumber, "\"%1\" is not a number.", "„%1“ ist keine Zahl.",
+     "« %1 » n'est pas un nombre."},
+    {ConsoleText::kNotAWholeNumber, "\"%1\" is not a whole number.", "„%1“ ist keine ganze Zahl.",
+     "« %1 » n'est pas un nombre entier."},
+    {ConsoleText::kInField, "%1: %2", "%1: %2", "%1 : %2"},
     {ConsoleText::kRefuseAddress, "\"%1\" must be a whole number from 1 to 255, not '%2'.",
      "„%1“ muss eine ganze Zahl von 1 bis 255 sein, nicht '%2'.",
      "« %1 » doit être un nombre entier de 1 à 255, et non '%2'."},
@@ -131,6 +132,15 @@ std::string ConsoleTextWith(int languageIndex, ConsoleText key,
     }
   }
   return text;
+}
+
+std::string SwitchFieldCaption(int languageIndex, int switchNumber, ConsoleText field) {
+  // The message table has no English fallback of its own.
+  const int tableLanguage = languageIndex == kLanguageGerman || languageIndex == kLanguageFrench
+                                ? languageIndex
+                                : kLanguageEnglish;
+  return MessageText(tableLanguage, kMsgSwitch1 + switchNumber - 1) + ", " +
+         std::string(ConsoleTextOf(languageIndex, field));
 }
 
 }  // namespace tarnwick

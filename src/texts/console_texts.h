@@ -30,8 +30,10 @@ enum class ConsoleText : std::uint8_t {
   kWrittenRead,   // %1 field, %2 written value, %3 read value
 
   // %1 the text that is not a number.
-  kNotAFloat,
-  kNotAnInteger,
+  kNotANumber,
+  kNotAWholeNumber,
+  // %1 the field's caption, %2 one of the two above.
+  kInField,
 
   // Refused factory inputs: %1 the field's caption, %2 what was typed.
   kRefuseAddress,
@@ -65,5 +67,9 @@ std::string_view ConsoleTextOf(int languageIndex, ConsoleText key);
 // "%n" without an argument stays as it is.
 std::string ConsoleTextWith(int languageIndex, ConsoleText key,
                             std::initializer_list<std::string_view> arguments);
+
+// "Switch 2, closing delay": the caption of switch tab `switchNumber` (1 or 2)
+// and `field` (one of kHighSwitchPoint .. kOpeningDelay), in the language.
+std::string SwitchFieldCaption(int languageIndex, int switchNumber, ConsoleText field);
 
 }  // namespace tarnwick

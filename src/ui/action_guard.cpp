@@ -2,15 +2,15 @@
 
 #include "ui/dialogs.h"
 #include "ui/language_texts.h"
-#include "view/convert_error_text.h"
+#include "view/number_error_text.h"
 
 namespace tarnwick {
 
 void ActionGuard::Run(const std::function<void()>& action) const {
   try {
     action();
-  } catch (const EConvertError& error) {
-    dialogs_.ShowError(QString::fromStdString(ConvertErrorText(error, texts_.LanguageIndex())));
+  } catch (const NumberTextError& error) {
+    dialogs_.ShowError(QString::fromStdString(NumberErrorText(error, texts_.LanguageIndex())));
   }
 }
 

@@ -8,7 +8,7 @@ class Dialogs;
 class LanguageTexts;
 
 // The console's central handler for text that is not a number: a handler's
-// work runs through it, and an EConvertError ends the action there with the
+// work runs through it, and an NumberTextError ends the action there with the
 // conversion error in an error box, in the language of the moment, as a
 // classic desktop program does.
 class ActionGuard {

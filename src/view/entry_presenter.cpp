@@ -4,8 +4,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "texts/console_texts.h"
 #include "ui/locale_number.h"
 #include "view/entry_rules.h"
+#include "view/number_text.h"
 
 namespace tarnwick {
 namespace {
@@ -29,11 +31,19 @@ bool MovedWithinTheWindow(const QEvent& event) {
   return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// Which of a tab's four edits `edit` is, as the texts name them.
+ConsoleText FieldOf(const SwitchTabWidgets& tab, const QLineEdit& edit) {
+  if (&edit == tab.high) return ConsoleText::kHighSwitchPoint;
+  if (&edit == tab.low) return ConsoleText::kLowSwitchPoint;
+  if (&edit == tab.closingDelay) return ConsoleText::kClosingDelay;
+  return ConsoleText::kOpeningDelay;
+}
+
 }  // namespace
 
 EntryPresenter::EntryPresenter(const SwitchTabs& tabs, const ConsoleState& state,
-                               const ActionGuard& guard)
-    : tabs_(tabs), state_(state), guard_(guard) {
+                               const LanguageTexts& texts, const ActionGuard& guard)
+    : tabs_(tabs), state_(state), texts_(texts), guard_(guard) {
   for (const SwitchTabWidgets& tab : tabs_) {
     for (QLineEdit* edit : {tab.high, tab.low, tab.closingDelay, tab.openingDelay}) {
       edit->installEventFilter(this);
@@ -57,17 +67,22 @@ bool EntryPresenter::eventFilter(QObject* watched, QEvent* event) {
         typed && FilterNumberKey(edit->text().toStdString(), *typed, DecimalSeparator()) == '\0';
     if (discard) return true;
   } else if (event->type() == QEvent::FocusOut && MovedWithinTheWindow(*event)) {
-    const bool secondTab = edit == tabs_[1].high || edit == tabs_[1].low;
+    const bool secondTab = edit == tabs_[1].high || edit == tabs_[1].low ||
+                           edit == tabs_[1].closingDelay || edit == tabs_[1].openingDelay;
+    const std::string field = SwitchFieldCaption(texts_.LanguageIndex(), secondTab ? 2 : 1,
+                                                 FieldOf(tabs_[secondTab ? 1 : 0], *edit));
     if (IsSwitchPoint(watched)) {
-      SwitchPointExit(*edit, secondTab ? SwitchPointEdit::kSwitch2 : SwitchPointEdit::kSwitch1);
+      SwitchPointExit(*edit, secondTab ? SwitchPointEdit::kSwitch2 : SwitchPointEdit::kSwitch1,
+                      field);
     } else {
-      DelayExit(*edit);
+      DelayExit(*edit, field);
     }
   }
   return QObject::eventFilter(watched, event);
 }
 
-void EntryPresenter::SwitchPointExit(QLineEdit& edit, SwitchPointEdit which) {
+void EntryPresenter::SwitchPointExit(QLineEdit& edit, SwitchPointEdit which,
+                                     const std::string& field) {
   guard_.Run([&] {
     const SwitchPointContext context{which,
                                      state_.pressureUnit,
@@ -75,14 +90,16 @@ void EntryPresenter::SwitchPointExit(QLineEdit& edit, SwitchPointEdit which) {
                                      state_.pressureRangeShown.max,
                                      state_.pressureDecimals,
                                      DecimalSeparator()};
-    edit.setText(QString::fromStdString(NormaliseSwitchPoint(edit.text().toStdString(), context)));
+    edit.setText(QString::fromStdString(ParseInField(
+        field, [&] { return NormaliseSwitchPoint(edit.text().toStdString(), context); })));
   });
 }
 
-void EntryPresenter::DelayExit(QLineEdit& edit) {
+void EntryPresenter::DelayExit(QLineEdit& edit, const std::string& field) {
   guard_.Run([&] {
-    edit.setText(QString::fromStdString(
-        NormaliseDelay(edit.text().toStdString(), state_.deviceFamily, DecimalSeparator())));
+    edit.setText(QString::fromStdString(ParseInField(field, [&] {
+      return NormaliseDelay(edit.text().toStdString(), state_.deviceFamily, DecimalSeparator());
+    })));
   });
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <string>
 
 #include "device/console_state.h"
 #include "ui/action_guard.h"
+#include "ui/language_texts.h"
 #include "view/entry_rules.h"
 #include "view/switch_tab_widgets.h"
 
@@ -20,19 +22,21 @@ namespace tarnwick {
 class EntryPresenter final : public QObject {
  public:
   // Everything given outlives the presenter.
-  EntryPresenter(const SwitchTabs& tabs, const ConsoleState& state, const ActionGuard& guard);
+  EntryPresenter(const SwitchTabs& tabs, const ConsoleState& state, const LanguageTexts& texts,
+                 const ActionGuard& guard);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The normalisation of the edit the focus left.
-  void SwitchPointExit(QLineEdit& edit, SwitchPointEdit which);
-  void DelayExit(QLineEdit& edit);
+  // The normalisation of the edit the focus left, captioned `field`.
+  void SwitchPointExit(QLineEdit& edit, SwitchPointEdit which, const std::string& field);
+  void DelayExit(QLineEdit& edit, const std::string& field);
   bool IsSwitchPoint(const QObject* watched) const;
 
   const SwitchTabs& tabs_;
   const ConsoleState& state_;
+  const LanguageTexts& texts_;
   const ActionGuard& guard_;
 };
 

@@ -60,8 +60,8 @@ double ClampDelay(double seconds, DeviceFamily family) {
 double CleanNumber(const std::string& clean, std::string_view typed, char separator) {
   try {
     return ParseNumber(clean, separator);
-  } catch (const EConvertError&) {
-    throw EConvertError(typed, NumberKind::kFloat);
+  } catch (const NumberTextError&) {
+    throw NumberTextError(typed, NumberKind::kFloat);
   }
 }
 

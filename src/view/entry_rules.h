@@ -40,13 +40,13 @@ struct SwitchPointContext {
 
 // The canonical text of a switch point left by the user: -1 bar (in the
 // current unit) at the bottom, 10 % above the range end at the top except for
-// the level device. Throws EConvertError for an entry that is only a decimal
+// the level device. Throws NumberTextError for an entry that is only a decimal
 // mark, so the caller keeps the text as typed.
 std::string NormaliseSwitchPoint(std::string_view text, const SwitchPointContext& context);
 
 // The canonical text of a closing or opening delay: whole seconds up to 255 for
 // the level device, steps of 0.02 s up to 5 s for the others, halves to the even
-// step. Empty and negative entries give zero ("0.00", "0,00"). Throws EConvertError as
+// step. Empty and negative entries give zero ("0.00", "0,00"). Throws NumberTextError as
 // NormaliseSwitchPoint does.
 std::string NormaliseDelay(std::string_view text, DeviceFamily family, char separator);
 

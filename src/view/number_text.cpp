@@ -5,6 +5,10 @@
 #include <cmath>
 #include <string>
 #include <system_error>
+#include <utility>
+
+#include "texts/message_table.h"
+#include "view/number_error_text.h"
 
 namespace tarnwick {
 namespace {
@@ -88,10 +92,6 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-const char* KindWords(NumberKind kind) {
-  return kind == NumberKind::kFloat ? "floating point" : "integer";
-}
-
 // Copies the sign (a minus only, as std::from_chars wants it) and the digits
 // that follow; returns how many digits were copied.
 int CopySignedDigits(std::string_view text, std::size_t& position, std::string& out) {
@@ -109,11 +109,11 @@ int CopySignedDigits(std::string_view text, std::size_t& position, std::string& 
 
 }  // namespace
 
-EConvertError::EConvertError(std::string_view text, NumberKind kind)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid " + KindWords(kind) +
-                         " value"),
+NumberTextError::NumberTextError(std::string_view text, NumberKind kind, std::string field)
+    : std::runtime_error(NumberErrorMessage(text, kind, field, kLanguageEnglish)),
       text_(text),
-      kind_(kind) {}
+      kind_(kind),
+      field_(std::move(field)) {}
 
 std::string FormatFixed(double value, int decimals, int precision, char separator) {
   if (!std::isfinite(value)) return NonFiniteText(value);
@@ -198,18 +198,19 @@ double ParseNumber(std::string_view text, char separator) {
       ++mantissaDigits;
     }
   }
-  if (mantissaDigits == 0) throw EConvertError(text, NumberKind::kFloat);
+  if (mantissaDigits == 0) throw NumberTextError(text, NumberKind::kFloat);
   if (position < body.size() && (body[position] == 'E' || body[position] == 'e')) {
     plain += 'e';
     ++position;
-    if (CopySignedDigits(body, position, plain) == 0) throw EConvertError(text, NumberKind::kFloat);
+    if (CopySignedDigits(body, position, plain) == 0)
+      throw NumberTextError(text, NumberKind::kFloat);
   }
-  if (position != body.size()) throw EConvertError(text, NumberKind::kFloat);
+  if (position != body.size()) throw NumberTextError(text, NumberKind::kFloat);
 
   double value = 0;
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (error != std::errc{} || end != plain.data() + plain.size()) {
-    throw EConvertError(text, NumberKind::kFloat);
+    throw NumberTextError(text, NumberKind::kFloat);
   }
   return value;
 }
@@ -219,12 +220,12 @@ long long ParseInteger(std::string_view text) {
   std::string plain;
   std::size_t position = 0;
   if (CopySignedDigits(body, position, plain) == 0 || position != body.size()) {
-    throw EConvertError(text, NumberKind::kInteger);
+    throw NumberTextError(text, NumberKind::kInteger);
   }
   long long value = 0;
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (error != std::errc{} || end != plain.data() + plain.size())
-    throw EConvertError(text, NumberKind::kInteger);
+    throw NumberTextError(text, NumberKind::kInteger);
   return value;
 }
 

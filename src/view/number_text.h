@@ -4,25 +4,33 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tarnwick {
 
 enum class NumberKind : std::uint8_t { kFloat, kInteger };
 
 // The one exception for text that is not a number. The console's central
-// handler shows it in an error box (ConvertErrorText for the user's language;
-// what() is the English text) and the action ends there.
-class EConvertError : public std::runtime_error {
+// handler shows it in an error box (NumberTextErrorText for the user's
+// language; what() is the English text) and the action ends there. The
+// parser knows the text; a caller that knows the field it came from adds the
+// field's caption (InField).
+class NumberTextError : public std::runtime_error {
  public:
-  EConvertError(std::string_view text, NumberKind kind);
+  NumberTextError(std::string_view text, NumberKind kind, std::string field = {});
 
   // The text as it was given, blanks included.
   const std::string& text() const { return text_; }
   NumberKind kind() const { return kind_; }
+  // The caption of the field the text was typed in; empty where unknown.
+  const std::string& field() const { return field_; }
+  // The same error, naming `field`.
+  NumberTextError InField(std::string field) const { return {text_, kind_, std::move(field)}; }
 
  private:
   std::string text_;
   NumberKind kind_;
+  std::string field_;
 };
 
 // Fixed notation with `decimals` digits after the separator, the value first
@@ -47,5 +55,16 @@ double ParseNumber(std::string_view text, char separator);
 
 // Decimal digits with an optional sign, blanks around.
 long long ParseInteger(std::string_view text);
+
+// What `parse` returns; a text that is not a number is reported as typed in
+// the field captioned `field`.
+template <typename Parse>
+auto ParseInField(std::string field, Parse parse) -> decltype(parse()) {
+  try {
+    return parse();
+  } catch (const NumberTextError& error) {
+    throw error.InField(std::move(field));
+  }
+}
 
 }  // namespace tarnwick

@@ -28,7 +28,7 @@ struct UnitChange {
 
 // The switch points are converted from their texts as shown (already rounded),
 // the range afresh from bar. Every text is read before anything is converted,
-// so one that is not a number (EConvertError) leaves all four as they were.
+// so one that is not a number (NumberTextError) leaves all four as they were.
 ShownPressures ConvertShownPressures(const std::array<std::string, 4>& switchPointTexts,
                                      const ValueRange& rangeBar, const UnitChange& change);
 

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
+#include "texts/console_texts.h"
 #include "ui/locale_number.h"
 #include "ui/widgets.h"
 #include "view/number_text.h"
@@ -12,9 +14,10 @@
 namespace tarnwick {
 
 UnitMenuPresenter::UnitMenuPresenter(const QWidget& form, const SwitchTabs& tabs,
-                                     ConsoleState& state)
+                                     ConsoleState& state, const LanguageTexts& texts)
     : tabs_(tabs),
       state_(state),
+      texts_(texts),
       bar_(FindWidget<QAction>(form, "BarMenuItem")),
       psi_(FindWidget<QAction>(form, "PSIMenuItem")),
       mpa_(FindWidget<QAction>(form, "MPaMenuItem")),
@@ -68,9 +71,14 @@ void UnitMenuPresenter::ApplyPressureUnit() {
       shown = ConvertShownPressures(texts, state_.pressureRangeBar,
                                     {state_.pressureUnit, newUnit, state_.deviceFamily,
                                      state_.pressureDecimals, DecimalSeparator()});
-    } catch (const EConvertError&) {
+    } catch (const NumberTextError& error) {
       MarkPressureUnit(state_.pressureUnit);
-      throw;
+      // The four are read in order, so the first with the error's text failed.
+      const auto failed =
+          static_cast<int>(std::find(texts.begin(), texts.end(), error.text()) - texts.begin());
+      throw error.InField(SwitchFieldCaption(
+          texts_.LanguageIndex(), failed / 2 + 1,
+          failed % 2 == 0 ? ConsoleText::kHighSwitchPoint : ConsoleText::kLowSwitchPoint));
     }
     state_.pressureRangeShown = shown.rangeShown;
     state_.pressureDecimals = shown.decimals;

@@ -4,6 +4,7 @@
 
 #include "device/console_state.h"
 #include "device/pressure_units.h"
+#include "ui/language_texts.h"
 #include "view/switch_tab_widgets.h"
 
 class QAction;
@@ -16,13 +17,14 @@ namespace tarnwick {
 // points as shown, the pressure range from bar, the six unit labels.
 class UnitMenuPresenter {
  public:
-  // `tabs` and `state` outlive the presenter.
-  UnitMenuPresenter(const QWidget& form, const SwitchTabs& tabs, ConsoleState& state);
+  // `tabs`, `state` and `texts` outlive the presenter.
+  UnitMenuPresenter(const QWidget& form, const SwitchTabs& tabs, ConsoleState& state,
+                    const LanguageTexts& texts);
 
   // Marks `unit` in the Units menu and unmarks the other two.
   void MarkPressureUnit(PressureUnit unit);
   // Takes the unit from the marks, converts what is shown. Throws
-  // EConvertError for a switch point that is not a number; the values then
+  // NumberTextError for a switch point that is not a number; the values then
   // stay in the old unit, whose mark comes back.
   void ApplyPressureUnit();
   // A unit item clicked: the marks move, and unless a level device is shown,
@@ -35,6 +37,7 @@ class UnitMenuPresenter {
 
   const SwitchTabs& tabs_;
   ConsoleState& state_;
+  const LanguageTexts& texts_;
   QAction* bar_;
   QAction* psi_;
   QAction* mpa_;

@@ -76,8 +76,9 @@ TEST_F(EntryTest, ASeparatorAloneIsAConversionErrorAndStaysAsTyped) {
   ReadDevice(1);
   EXPECT_EQ(TypeAndLeave("SW1HLevelEdit", "."), ".");
   EXPECT_EQ(TypeAndLeave("SW1CDEdit", ","), ",");
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre("'.' is not a valid floating point value",
-                                                     "',' is not a valid floating point value"));
+  EXPECT_THAT(services.dialogs.Errors(),
+              ElementsAre("Switch 1, high switch point: \".\" is not a number.",
+                          "Switch 1, closing delay: \",\" is not a number."));
 }
 
 }  // namespace

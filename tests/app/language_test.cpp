@@ -70,7 +70,8 @@ TEST_F(LanguageTest, MessagesComeInTheLanguageOfTheMoment) {
   Choose("FrenchMenuItem");
   Widget<QLineEdit>("ReadAddressEdit")->setText("abc");
   ReadOut();
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre("'abc' n'est pas une valeur entière valide"));
+  EXPECT_THAT(services.dialogs.Errors(),
+              ElementsAre("Adresse : « abc » n'est pas un nombre entier."));
 }
 
 TEST_F(LanguageTest, ALevelDeviceRelabelsItsUnitAndDelaysWithoutChangingWhatIsShown) {

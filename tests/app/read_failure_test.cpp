@@ -185,7 +185,7 @@ TEST_F(ReadFailureTest, AnAddressThatIsNoNumberEndsTheReadBeforeItStarts) {
 
   Widget<QLineEdit>("ReadAddressEdit")->setText("abc");
   ReadOut();
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre("'abc' is not a valid integer value"));
+  EXPECT_THAT(services.dialogs.Errors(), ElementsAre("Adresse: \"abc\" is not a whole number."));
   EXPECT_THAT(Wire(), IsEmpty());
   EXPECT_THAT(progress, IsEmpty());
   EXPECT_TRUE(form->DeviceDataValid());

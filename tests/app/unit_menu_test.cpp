@@ -119,7 +119,8 @@ TEST_F(UnitMenuTest, ASwitchPointThatIsNoNumberStopsTheChangeInTheOldUnit) {
   ReadOut();
   Widget<QLineEdit>("SW2LLevelEdit")->setText("abc");
   Choose("PSIMenuItem");
-  EXPECT_THAT(services.dialogs.Errors(), ElementsAre("'abc' is not a valid floating point value"));
+  EXPECT_THAT(services.dialogs.Errors(),
+              ElementsAre("Switch 2, low switch point: \"abc\" is not a number."));
   EXPECT_THAT(MarkedUnit(), ElementsAre("BarMenuItem"));
   ExpectUnitLabels("bar");
   EXPECT_EQ(Pressures(), Pressures("0.00 ... 10.00", "5.00", "2.00"));

@@ -100,9 +100,9 @@ TEST(NormaliseSwitchPointTest, UsesTheShownDecimalsAndRange) {
 }
 
 TEST(NormaliseSwitchPointTest, ADecimalMarkAloneIsAConversionError) {
-  EXPECT_THROW(NormaliseSwitchPoint(".", TabOneContext(kBar, 1, '.')), EConvertError);
-  EXPECT_THROW(NormaliseSwitchPoint("-,", TabOneContext(kBar, 1, '.')), EConvertError);
-  EXPECT_THROW(NormaliseSwitchPoint(",", TabOneContext(kBar, 1, ',')), EConvertError);
+  EXPECT_THROW(NormaliseSwitchPoint(".", TabOneContext(kBar, 1, '.')), NumberTextError);
+  EXPECT_THROW(NormaliseSwitchPoint("-,", TabOneContext(kBar, 1, '.')), NumberTextError);
+  EXPECT_THROW(NormaliseSwitchPoint(",", TabOneContext(kBar, 1, ',')), NumberTextError);
 }
 
 TEST(NormaliseDelayTest, RoundsToTheDeviceStepWithEitherSeparator) {
@@ -141,8 +141,8 @@ TEST(NormaliseDelayTest, EmptyOrNegativeEntriesGiveZeroInTheUsersFormat) {
 }
 
 TEST(NormaliseDelayTest, ADecimalMarkAloneIsAConversionError) {
-  EXPECT_THROW(NormaliseDelay(".", Family(1), '.'), EConvertError);
-  EXPECT_THROW(NormaliseDelay("s,", Family(4), ','), EConvertError);
+  EXPECT_THROW(NormaliseDelay(".", Family(1), '.'), NumberTextError);
+  EXPECT_THROW(NormaliseDelay("s,", Family(4), ','), NumberTextError);
 }
 
 }  // namespace

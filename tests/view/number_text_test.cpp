@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "view/convert_error_text.h"
+#include "view/number_error_text.h"
 
 namespace tarnwick {
 namespace {
@@ -96,8 +96,8 @@ TEST(ParseNumberTest, RefusesWithAConversionErrorNamingTheText) {
   };
   for (const Case& c : cases) {
     EXPECT_THAT([&] { ParseNumber(c.text, c.separator); },
-                testing::ThrowsMessage<EConvertError>("'" + std::string(c.text) +
-                                                      "' is not a valid floating point value"));
+                testing::ThrowsMessage<NumberTextError>("\"" + std::string(c.text) +
+                                                        "\" is not a number."));
   }
 }
 
@@ -108,13 +108,13 @@ TEST(ParseIntegerTest, ReadsSignedDecimalNumbersOnly) {
   EXPECT_EQ(ParseInteger("-9223372036854775808"), std::numeric_limits<long long>::min());
   for (const char* text :
        {"", " ", "-", "abc", "1.5", "1e3", "12a", "0x1F", "$1F", "9223372036854775808"}) {
-    EXPECT_THROW(ParseInteger(text), EConvertError) << text;
+    EXPECT_THROW(ParseInteger(text), NumberTextError) << text;
   }
   EXPECT_THAT([] { ParseInteger("x1"); },
-              testing::ThrowsMessage<EConvertError>("'x1' is not a valid integer value"));
+              testing::ThrowsMessage<NumberTextError>("\"x1\" is not a whole number."));
 }
 
-TEST(ConvertErrorTextTest, NamesTheTextInTheUsersLanguage) {
+TEST(NumberErrorTextTest, NamesTheTextAndTheFieldInTheUsersLanguage) {
   struct Row {
     const char* text;
     NumberKind kind;
@@ -122,17 +122,22 @@ TEST(ConvertErrorTextTest, NamesTheTextInTheUsersLanguage) {
     const char* shown;
   };
   const Row rows[] = {
-      {"abc", NumberKind::kFloat, 1, "'abc' is not a valid floating point value"},
-      {" ,", NumberKind::kFloat, 2, "' ,' ist kein gültiger Gleitkommawert"},
-      {"x1", NumberKind::kInteger, 3, "'x1' n'est pas une valeur entière valide"},
+      {"abc", NumberKind::kFloat, 1, "\"abc\" is not a number."},
+      {" ,", NumberKind::kFloat, 2, "„ ,“ ist keine Zahl."},
+      {"x1", NumberKind::kInteger, 3, "« x1 » n'est pas un nombre entier."},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(ConvertErrorText(EConvertError(row.text, row.kind), row.language), row.shown);
+    EXPECT_EQ(NumberErrorText(NumberTextError(row.text, row.kind), row.language), row.shown);
   }
+  const NumberTextError named =
+      NumberTextError("1..5", NumberKind::kFloat).InField("Temperatur min");
+  EXPECT_EQ(NumberErrorText(named, 2), "Temperatur min: „1..5“ ist keine Zahl.");
+  EXPECT_EQ(NumberErrorText(named, 3), "Temperatur min : « 1..5 » n'est pas un nombre.");
+  EXPECT_STREQ(named.what(), "Temperatur min: \"1..5\" is not a number.");
   EXPECT_THAT([] { ParseNumber("1,5", '.'); },
-              testing::Throws<EConvertError>(
-                  testing::AllOf(testing::Property(&EConvertError::text, "1,5"),
-                                 testing::Property(&EConvertError::kind, NumberKind::kFloat))));
+              testing::Throws<NumberTextError>(
+                  testing::AllOf(testing::Property(&NumberTextError::text, "1,5"),
+                                 testing::Property(&NumberTextError::kind, NumberKind::kFloat))));
 }
 
 }  // namespace

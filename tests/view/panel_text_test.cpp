@@ -34,11 +34,11 @@ TEST(ShownPressuresTest, GiveTheRangeEndInTheNewUnit) {
 TEST(ShownPressuresTest, TextThatIsNoNumberStopsBeforeConverting) {
   EXPECT_THROW(ConvertShownPressures({"5.00", "", "1.00", "1.00"}, {0.0F, 10.0F},
                                      {PressureUnit::kBar, PressureUnit::kPsi, Family(1), 2, '.'}),
-               EConvertError);
+               NumberTextError);
   // The other separator is not a number in this locale.
   EXPECT_THROW(ConvertShownPressures({"5.00", "1.00", "1.00", "1.00"}, {0.0F, 10.0F},
                                      {PressureUnit::kBar, PressureUnit::kPsi, Family(1), 2, ','}),
-               EConvertError);
+               NumberTextError);
 }
 
 }  // namespace
