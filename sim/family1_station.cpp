@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "bus/byte_order.h"
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "bus/functions.h"
 #include "sim/switch_logic.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <map>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 
 namespace tarnwick {
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "bus/bus_link.h"
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "bus/functions.h"
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"

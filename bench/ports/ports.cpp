@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "app/console_windows.h"
-#include "app/qt_dialogs.h"
 #include "bus/clock.h"
+#include "console/shell/console_windows.h"
+#include "console/shell/qsettings_store.h"
+#include "console/shell/qt_dialogs.h"
 #include "ports/com_port_factory.h"
 #include "ports/system_port_table.h"
-#include "settings/qsettings_store.h"
 #include "support/private_directories.h"
 #include "support/temporary_directory.h"
 

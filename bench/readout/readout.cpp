@@ -19,7 +19,7 @@
 #include "bus/bus_link.h"
 #include "bus/functions.h"
 #include "device/identification.h"
-#include "device/readouts.h"
+#include "device/readout_engines.h"
 #include "floor_recorder.h"
 #include "live/live_reading.h"
 #include "ports/com_port_factory.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "app/exit_after_first_paint.h"
+#include "console/widgets/exit_after_first_paint.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

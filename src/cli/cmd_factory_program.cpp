@@ -3,9 +3,9 @@
 #include <limits>
 
 #include "cli/cli_args.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_observer.h"
-#include "cli/commands.h"
 #include "cli/factory_progress.h"
 #include "cli/factory_values_file.h"
 #include "cli/failure_report.h"

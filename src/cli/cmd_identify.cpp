@@ -1,9 +1,9 @@
 #include <iostream>
 
 #include "cli/cli_args.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_options.h"
-#include "cli/commands.h"
 #include "cli/json_output.h"
 #include "device/identification.h"
 

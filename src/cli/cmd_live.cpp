@@ -2,10 +2,10 @@
 #include <limits>
 
 #include "cli/cli_args.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_link.h"
 #include "cli/cli_observer.h"
 #include "cli/cli_options.h"
-#include "cli/commands.h"
 #include "cli/failure_report.h"
 #include "cli/json_output.h"
 #include "cli/live_display.h"

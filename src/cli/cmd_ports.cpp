@@ -1,7 +1,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_args.h"
-#include "cli/commands.h"
+#include "cli/cli_commands.h"
 #include "cli/json_output.h"
 #include "ports/port_names.h"
 #include "ports/port_table.h"

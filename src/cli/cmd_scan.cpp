@@ -1,10 +1,10 @@
 #include <nlohmann/json.hpp>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "bus/functions.h"
 #include "cli/cli_args.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_link.h"
-#include "cli/commands.h"
 #include "cli/failure_report.h"
 #include "cli/json_output.h"
 #include "device/identification.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/cli_args.h"
-#include "cli/commands.h"
+#include "cli/cli_commands.h"
 
 namespace {
 

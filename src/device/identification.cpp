@@ -1,6 +1,6 @@
 #include "device/identification.h"
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 
 namespace tarnwick {
 namespace {

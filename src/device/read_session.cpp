@@ -1,7 +1,7 @@
 #include "device/read_session.h"
 
 #include "device/identification.h"
-#include "device/readouts.h"
+#include "device/readout_engines.h"
 
 namespace tarnwick {
 namespace {

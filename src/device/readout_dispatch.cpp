@@ -1,5 +1,5 @@
 #include "device/identification.h"
-#include "device/readouts.h"
+#include "device/readout_engines.h"
 
 namespace tarnwick {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "bus/bus_result.h"
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "device/device_readout.h"
 
 namespace tarnwick {

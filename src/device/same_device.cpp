@@ -1,6 +1,6 @@
 #include "device/same_device.h"
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "device/identification.h"
 
 namespace tarnwick {

@@ -1,6 +1,6 @@
 #include "live/live_reading.h"
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "device/analog_output.h"
 #include "device/bus_numbers.h"
 #include "device/identification.h"

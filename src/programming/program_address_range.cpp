@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "bus/byte_order.h"
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "device/bus_numbers.h"
 #include "programming/programmer_wait.h"
 #include "programming/write_sequence.h"

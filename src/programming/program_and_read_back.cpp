@@ -1,6 +1,6 @@
 #include "programming/program_and_read_back.h"
 
-#include "device/readouts.h"
+#include "device/readout_engines.h"
 #include "device/same_device.h"
 #include "programming/program_device.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "bus/functions.h"
 #include "device/bus_numbers.h"
 #include "programming/programmer_wait.h"

@@ -1,6 +1,6 @@
 #include "programming/programmer_wait.h"
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 
 namespace tarnwick {
 

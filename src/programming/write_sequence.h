@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 
 namespace tarnwick {
 

@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "bus/functions.h"
 #include "support/sim_fixture.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bus/bus_crc.h"
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "bus/virtual_clock.h"
 #include "scripted_port.h"
 

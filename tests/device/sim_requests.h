@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bus/byte_order.h"
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "bus/virtual_clock.h"
 #include "sim/sim_frame.h"
 

@@ -3,7 +3,7 @@
 #include <thread>
 
 #include "bus/bus_log.h"
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "e2e_support.h"
 
 namespace tarnwick::testing {

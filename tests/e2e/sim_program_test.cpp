@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "e2e_support.h"
 #include "ports/user_places.h"
 

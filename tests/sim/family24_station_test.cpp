@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "support/sim_fixture.h"
 
 namespace tarnwick {

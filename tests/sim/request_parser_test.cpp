@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "sim/sim_frame.h"
 
 namespace tarnwick {

@@ -2,7 +2,7 @@
 // (tests/bus); here is what limits them and what they leave undone.
 #include <gtest/gtest.h>
 
-#include "bus/commands.h"
+#include "bus/device_commands.h"
 #include "bus/functions.h"
 #include "support/sim_fixture.h"
 

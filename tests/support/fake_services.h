@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/services.h"
+#include "console/shell/services.h"
+#include "console/widgets/dialogs.h"
 #include "support/memory_settings_store.h"
 #include "support/scripted_port_source.h"
 #include "support/sim_fixture.h"
 #include "support/temporary_directory.h"
-#include "ui/dialogs.h"
 
 namespace tarnwick::testing {
 

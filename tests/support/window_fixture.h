@@ -23,8 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "app/console_windows.h"
-#include "app/tmain_form.h"
+#include "console/shell/console_windows.h"
+#include "console/shell/tmain_form.h"
 #include "support/fake_services.h"
 
 namespace tarnwick::testing {

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "ui/fonts.h"
+#include "console/widgets/fonts.h"
 
 // Window tests need one QApplication for the whole program, with the font the
 // console gives it; without a display they run on the offscreen platform.
