@@ -4,7 +4,7 @@
 
 #include "bus/byte_order.h"
 #include "bus/device_commands.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "sim/switch_logic.h"
 
 namespace tarnwick {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 
 namespace tarnwick {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 
 namespace tarnwick {
 namespace {

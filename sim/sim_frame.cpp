@@ -2,7 +2,7 @@
 
 #include "bus/bus_crc.h"
 #include "bus/bus_frame.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 
 namespace tarnwick {
 namespace {

@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "bus/byte_order.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 
 namespace tarnwick {
 namespace {

@@ -15,7 +15,7 @@
 
 #include "bus/bus_link.h"
 #include "bus/device_commands.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "ports/com_port_factory.h"
 #include "ports/port_table.h"
 #include "ports/user_places.h"

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "bus/bus_link.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "device/identification.h"
 #include "device/readout_engines.h"
 #include "floor_recorder.h"

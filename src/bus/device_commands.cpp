@@ -5,7 +5,7 @@
 
 #include "bus/bus_frame.h"
 #include "bus/byte_order.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 
 namespace tarnwick {
 namespace {

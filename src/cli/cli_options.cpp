@@ -1,6 +1,6 @@
 #include "cli/cli_options.h"
 
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 
 namespace tarnwick::cli {
 namespace {

@@ -1,7 +1,7 @@
 #include <nlohmann/json.hpp>
 
 #include "bus/device_commands.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "cli/cli_args.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_link.h"

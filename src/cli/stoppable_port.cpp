@@ -1,7 +1,7 @@
 #include "cli/stoppable_port.h"
 
 #include "bus/bus_frame.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 
 namespace tarnwick::cli {
 namespace {

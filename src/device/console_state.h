@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "bus/device_identity.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "device/device_readout.h"
 #include "device/identification.h"
 #include "device/pressure_units.h"

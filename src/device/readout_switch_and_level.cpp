@@ -1,9 +1,9 @@
 #include "bus/device_commands.h"
-#include "bus/functions.h"
-#include "device/bus_numbers.h"
+#include "bus/protocol_numbers.h"
 #include "device/identification.h"
 #include "device/readout_engines.h"
 #include "device/readout_steps.h"
+#include "device/value_numbers.h"
 
 namespace tarnwick {
 namespace {

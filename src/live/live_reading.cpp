@@ -2,8 +2,8 @@
 
 #include "bus/device_commands.h"
 #include "device/analog_output.h"
-#include "device/bus_numbers.h"
 #include "device/identification.h"
+#include "device/value_numbers.h"
 
 namespace tarnwick {
 namespace {

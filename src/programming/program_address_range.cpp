@@ -4,7 +4,7 @@
 
 #include "bus/byte_order.h"
 #include "bus/device_commands.h"
-#include "device/bus_numbers.h"
+#include "device/value_numbers.h"
 #include "programming/programmer_wait.h"
 #include "programming/write_sequence.h"
 

@@ -4,7 +4,7 @@
 
 #include "bus/bus_link.h"
 #include "bus/device_identity.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "device/device_readout.h"
 #include "device/engine_observer.h"
 #include "device/identification.h"

@@ -4,8 +4,8 @@
 #include <cstddef>
 
 #include "bus/device_commands.h"
-#include "bus/functions.h"
-#include "device/bus_numbers.h"
+#include "bus/protocol_numbers.h"
+#include "device/value_numbers.h"
 #include "programming/programmer_wait.h"
 #include "programming/write_sequence.h"
 

@@ -4,8 +4,8 @@
 
 #include "bus/bus_link.h"
 #include "bus/bus_result.h"
-#include "device/bus_numbers.h"
 #include "device/engine_observer.h"
+#include "device/value_numbers.h"
 
 namespace tarnwick {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bus/device_commands.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "support/sim_fixture.h"
 
 namespace tarnwick {

@@ -1,6 +1,6 @@
 #include "device/same_device.h"
 
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "programming/programming_test_support.h"
 
 namespace tarnwick {

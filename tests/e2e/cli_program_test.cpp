@@ -3,7 +3,7 @@
 #include <set>
 #include <sstream>
 
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "e2e_support.h"
 
 namespace tarnwick::testing {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "bus/functions.h"
-#include "device/bus_numbers.h"
+#include "bus/protocol_numbers.h"
+#include "device/value_numbers.h"
 #include "programming_test_support.h"
 
 namespace tarnwick {

@@ -1,8 +1,8 @@
 #include "programming/program_device.h"
 
-#include "bus/functions.h"
-#include "device/bus_numbers.h"
+#include "bus/protocol_numbers.h"
 #include "device/pressure_units.h"
+#include "device/value_numbers.h"
 #include "programming_test_support.h"
 
 namespace tarnwick {

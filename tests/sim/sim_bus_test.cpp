@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "bus/device_commands.h"
-#include "bus/functions.h"
+#include "bus/protocol_numbers.h"
 #include "support/sim_fixture.h"
 
 namespace tarnwick {
