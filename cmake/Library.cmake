@@ -6,6 +6,13 @@
 # fails to compile, and code that calls one fails to link.
 #
 #   tarnwick_library(tarnwick_bus SOURCES a.cpp b.cpp DEPENDS tarnwick_texts)
+# The three programs, side by side in build/bin, where each finds the
+# others and the files it reads.
+function(tarnwick_program name)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  tarnwick_warnings(${name})
+endfunction()
+
 function(tarnwick_library name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;DEPENDS")
   file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
