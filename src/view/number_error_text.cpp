@@ -8,7 +8,7 @@ std::string NumberErrorMessage(std::string_view text, NumberKind kind, std::stri
                                int languageIndex) {
   const ConsoleText key =
       kind == NumberKind::kFloat ? ConsoleText::kNotANumber : ConsoleText::kNotAWholeNumber;
-  const std::string message = ConsoleTextWith(languageIndex, key, {text});
+  std::string message = ConsoleTextWith(languageIndex, key, {text});
   if (field.empty()) return message;
   return ConsoleTextWith(languageIndex, ConsoleText::kInField, {field, message});
 }
